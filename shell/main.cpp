@@ -1,1 +1,43 @@
-int main() { return 0; }
+// Pukana: the splash window comes first and loads the main window behind it.
+#include "about/splash_window.h"
+#include "platform/cp932.h"
+#include "platform/error.h"
+#include "platform/qt_platform.h"
+#include "shell/app_state.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "shell/shell_commands.h"
+
+#include <QMessageBox>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    using namespace pukana;
+    if (!displayAvailable())
+        return 2;
+    Application app(argc, argv);
+    installFontSubstitutions();
+    QtPlatform platform;
+    if (!cp932::available()) {
+        platform.msgBox(QStringLiteral("Shift_JIS（コードページ 932）の変換機能が見つかりません。"
+                                       "Qt が ICU つきで構築されているか確かめてください。"),
+                        msg::Ok);
+        return 1;
+    }
+    AppState state;
+    SplashWindow splash;
+    MainWindow window(state, platform);
+    try {
+        splash.Form_Load(platform.screenSizeTwips(), platform.commandLine());
+        window.shell->Form_Load(&splash);
+    } catch (const PukanaError& e) {
+        // Without its data files the editor cannot work: say why and end.
+        splash.close();
+        platform.setPointer(pointer::Default);
+        platform.msgBox(e.description(), msg::Ok);
+        std::fprintf(stderr, "PUKANA: %s\n", e.what());
+        return 1;
+    }
+    app.setPlatform(&platform);
+    return app.exec();
+}

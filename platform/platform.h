@@ -1,0 +1,129 @@
+// Every runtime service the editor uses, behind one interface: the Qt implementation serves
+// the real program, and tests answer dialogs and record effects through a scripted double.
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QDialog;
+class QTextDocument;
+class QWidget;
+
+namespace pukana {
+
+/// Message box styles (button set + icon + default button) and results.
+namespace msg {
+constexpr int Ok = 0;
+constexpr int OkCancel = 1;
+constexpr int Exclamation = 0x30;
+constexpr int Question = 0x20;
+constexpr int YesNo = 4;
+constexpr int YesNoCancel = 3;
+constexpr int DefaultButton2 = 0x100;
+constexpr int OkExclamation = Ok | Exclamation;                         // 0x30
+constexpr int YesNoQuestion = YesNo | Question;                         // 0x24
+constexpr int YesNoCancelExclamation = YesNoCancel | Exclamation;      // 0x33
+constexpr int YesNoExclamationNo = YesNo | Exclamation | DefaultButton2; // 0x134
+
+constexpr int ResultOk = 1;
+constexpr int ResultCancel = 2;
+constexpr int ResultYes = 6;
+constexpr int ResultNo = 7;
+} // namespace msg
+
+/// Mouse pointer codes.
+namespace pointer {
+constexpr int Default = 0;
+constexpr int Hourglass = 11;
+} // namespace pointer
+
+/// What the open and save dialogs are asked and answer.
+struct FileDialogRequest {
+    bool save = false;
+    QString title;
+    QString fileName;  ///< seeds the dialog; the chosen path on return
+    QString filter;    ///< "description|patterns|description|patterns..."
+    int filterIndex = 1; ///< 1-based; the chosen filter on return
+    int flags = 0;
+};
+
+/// The font dialog's values; colour as 0x00BBGGRR.
+struct FontChoice {
+    QString name;
+    double size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool strikethru = false;
+    bool underline = false;
+    quint32 color = 0;
+};
+
+/// The default printer.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    /// False when no printer is installed; page measures then describe an A4 page.
+    virtual bool installed() const = 0;
+    /// Integer printable width in twips (the page-width wrap).
+    virtual int pageWidthTwips() const = 0;
+    /// Real page width in twips (the page-edge marker).
+    virtual double pageWidthTwipsReal() const = 0;
+    /// Starts a job, renders the document, and leaves the job open for endDoc.
+    /// Throws PukanaError when the job cannot be started or rendered.
+    virtual void printDocument(const QTextDocument& doc) = 0;
+    /// Ends the open job. Throws PukanaError when ending fails.
+    virtual void endDoc() = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    /// A modal message box; the title is "PUKANA" when none is given. Returns msg::Result*.
+    virtual int msgBox(const QString& text, int style, const QString& title = QString()) = 0;
+    virtual void beep() = 0;
+    /// Sets the whole-application mouse pointer (pointer::Hourglass or pointer::Default).
+    virtual void setPointer(int code) = 0;
+
+    /// Starts a program without waiting, each argument passed whole (never through a shell).
+    /// Throws PukanaError when it cannot be started.
+    virtual void startProgram(const QString& program, const QStringList& arguments) = 0;
+    /// True when `program` can be found on the search path.
+    virtual bool programExists(const QString& program) const = 0;
+
+    /// Shows an open or save dialog; nullopt on Cancel.
+    virtual std::optional<FileDialogRequest> fileDialog(const FileDialogRequest& request,
+                                                        QWidget* parent) = 0;
+    /// Shows the font dialog seeded with `seed`; nullopt on Cancel.
+    virtual std::optional<FontChoice> fontDialog(const FontChoice& seed, QWidget* parent) = 0;
+    /// Runs a dialog of ours modally and returns its result.
+    virtual int execDialog(QDialog& dialog) = 0;
+
+    virtual void clipboardClear() = 0;
+    /// Puts plain text, and rich text when `rtf` is not empty, on the clipboard at once.
+    virtual void clipboardSet(const QString& text, const QByteArray& rtf) = 0;
+    virtual bool clipboardHasText() const = 0;
+    virtual bool clipboardHasRtf() const = 0;
+    virtual QString clipboardText() const = 0;
+    virtual QByteArray clipboardRtf() const = 0;
+
+    virtual Printer& printer() = 0;
+
+    /// Screen size in twips.
+    virtual QSize screenSizeTwips() const = 0;
+    /// Folder of the executable, symbolic links resolved, without a trailing separator.
+    virtual QString executableDir() const = 0;
+    /// The command-line arguments joined with single spaces.
+    virtual QString commandLine() const = 0;
+    /// The user's desktop folder.
+    virtual QString desktopDir() const = 0;
+    /// The user's data folder, for files that cannot be written beside the program.
+    virtual QString userDataDir() const = 0;
+    /// Ends the process at once with `code`: no further event handler runs.
+    virtual void endProcess(int code) = 0;
+};
+
+} // namespace pukana

@@ -1,0 +1,408 @@
+#include "platform/rich_text_box.h"
+
+#include "platform/cp932.h"
+#include "platform/error.h"
+#include "platform/platform.h"
+#include "platform/text_file.h"
+#include "platform/twips.h"
+
+#if __has_include("platform/rtf_reader.h") && __has_include("platform/rtf_writer.h")
+#include "platform/rtf_reader.h"
+#include "platform/rtf_writer.h"
+#define PUKANA_HAVE_RTF 1
+#endif
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+namespace pukana {
+
+namespace {
+
+QString toDocumentText(QString text) {
+    // One line break is one position: CR LF and lone CR become "\n".
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QString plainFromRaw(QString raw) {
+    for (QChar& c : raw) {
+        const char16_t u = c.unicode();
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 ||
+            u == 0xFDD1)
+            c = QLatin1Char('\n');
+    }
+    return raw;
+}
+
+quint32 toBgr(const QColor& c) {
+    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+}
+
+QColor fromBgr(quint32 bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+struct KeyStroke {
+    int key = 0;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    QString text;
+};
+
+QList<KeyStroke> parseKeys(const QString& keys) {
+    QList<KeyStroke> out;
+    Qt::KeyboardModifiers pending = Qt::NoModifier;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QChar c = keys[i];
+        if (c == QLatin1Char('+')) {
+            pending |= Qt::ShiftModifier;
+            continue;
+        }
+        KeyStroke k;
+        k.modifiers = pending;
+        pending = Qt::NoModifier;
+        if (c == QLatin1Char('~')) {
+            k.key = Qt::Key_Return;
+            k.text = QStringLiteral("\r");
+        } else if (c == QLatin1Char('{')) {
+            const qsizetype end = keys.indexOf(QLatin1Char('}'), i + 1);
+            const QString name = keys.mid(i + 1, end < 0 ? -1 : end - i - 1).toUpper();
+            i = end < 0 ? keys.size() : end;
+            static const QHash<QString, int> names = {
+                {QStringLiteral("LEFT"), Qt::Key_Left},
+                {QStringLiteral("RIGHT"), Qt::Key_Right},
+                {QStringLiteral("UP"), Qt::Key_Up},
+                {QStringLiteral("DOWN"), Qt::Key_Down},
+                {QStringLiteral("BS"), Qt::Key_Backspace},
+                {QStringLiteral("BACKSPACE"), Qt::Key_Backspace},
+                {QStringLiteral("DEL"), Qt::Key_Delete},
+                {QStringLiteral("DELETE"), Qt::Key_Delete},
+                {QStringLiteral("ENTER"), Qt::Key_Return},
+                {QStringLiteral("HOME"), Qt::Key_Home},
+                {QStringLiteral("END"), Qt::Key_End},
+            };
+            k.key = names.value(name, 0);
+            if (k.key == Qt::Key_Return)
+                k.text = QStringLiteral("\r");
+            if (k.key == 0)
+                continue;
+        } else {
+            k.key = 0;
+            k.text = c;
+        }
+        out << k;
+    }
+    return out;
+}
+
+} // namespace
+
+void sendKeys(QWidget* target, const QString& keys) {
+    if (!target)
+        return;
+    for (const KeyStroke& k : parseKeys(keys)) {
+        QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, k.text);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, k.key, k.modifiers, k.text);
+        QApplication::sendEvent(target, &release);
+    }
+}
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(false); // pasting goes through the editor's own clipboard commands
+    setLineWrapMode(QTextEdit::FixedPixelWidth);
+    setTabChangesFocus(false);
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (formatOnly_ == 0 && (removed > 0 || added > 0))
+            Q_EMIT Change();
+    });
+}
+
+QString RichTextBox::Text() const { return plainFromRaw(document()->toRawText()); }
+
+void RichTextBox::SetText(const QString& text) {
+    const QString plain = toDocumentText(text);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.setCharFormat(QTextCharFormat());
+    cursor.insertText(plain, QTextCharFormat());
+    cursor.endEditBlock();
+    QTextCursor caret(document());
+    setTextCursor(caret);
+    if (plain.isEmpty())
+        Q_EMIT Change(); // replacing nothing by nothing is still a change of content
+}
+
+int RichTextBox::TextLength() const { return document()->characterCount() - 1; }
+
+QByteArray RichTextBox::TextRTF() const {
+#ifdef PUKANA_HAVE_RTF
+    return rtf::write(*document());
+#else
+    raiseError(err::NotSupported);
+#endif
+}
+
+void RichTextBox::SetTextRTF(const QByteArray& source) {
+    if (source.isEmpty()) {
+        document()->clear();
+        setCurrentCharFormat(QTextCharFormat());
+        Q_EMIT Change();
+        return;
+    }
+#ifdef PUKANA_HAVE_RTF
+    try {
+        rtf::read(source, *document());
+    } catch (const PukanaError&) {
+        SetText(cp932::decode(source));
+        return;
+    }
+    setTextCursor(QTextCursor(document()));
+    Q_EMIT Change();
+#else
+    SetText(cp932::decode(source));
+#endif
+}
+
+int RichTextBox::SelStart() const { return textCursor().selectionStart(); }
+
+void RichTextBox::SetSelStart(int pos) {
+    QTextCursor c = textCursor();
+    c.setPosition(qBound(0, pos, TextLength()));
+    setTextCursor(c);
+}
+
+int RichTextBox::SelLength() const {
+    const QTextCursor c = textCursor();
+    return c.selectionEnd() - c.selectionStart();
+}
+
+void RichTextBox::SetSelLength(int length) {
+    QTextCursor c = textCursor();
+    const int start = c.selectionStart();
+    c.setPosition(start);
+    c.setPosition(qBound(start, start + qMax(0, length), TextLength()), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+QString RichTextBox::SelText() const { return plainFromRaw(textCursor().selectedText()); }
+
+void RichTextBox::SetSelText(const QString& text) {
+    QTextCursor c = textCursor();
+    c.insertText(toDocumentText(text));
+    setTextCursor(c);
+}
+
+QByteArray RichTextBox::SelRTF() const {
+#ifdef PUKANA_HAVE_RTF
+    return rtf::writeSelection(textCursor());
+#else
+    raiseError(err::NotSupported);
+#endif
+}
+
+void RichTextBox::SetSelRTF(const QByteArray& source) {
+#ifdef PUKANA_HAVE_RTF
+    QTextCursor c = textCursor();
+    rtf::insert(source, c);
+    setTextCursor(c);
+#else
+    Q_UNUSED(source);
+    raiseError(err::NotSupported);
+#endif
+}
+
+QString RichTextBox::SelFontName() const {
+    const QTextCharFormat f = textCursor().charFormat();
+    const QStringList families = f.fontFamilies().toStringList();
+    return families.isEmpty() ? BaseFont().family() : families.constFirst();
+}
+
+void RichTextBox::SetSelFontName(const QString& name) {
+    QTextCharFormat f;
+    f.setFontFamilies({name});
+    mergeSelFormat(f);
+}
+
+double RichTextBox::SelFontSize() const {
+    const double size = textCursor().charFormat().fontPointSize();
+    return size > 0 ? size : BaseFont().pointSizeF();
+}
+
+void RichTextBox::SetSelFontSize(double points) {
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    mergeSelFormat(f);
+}
+
+quint32 RichTextBox::SelColor() const {
+    const QTextCharFormat f = textCursor().charFormat();
+    return f.hasProperty(QTextFormat::ForegroundBrush) ? toBgr(f.foreground().color()) : 0;
+}
+
+void RichTextBox::SetSelColor(quint32 bgr) {
+    QTextCharFormat f;
+    f.setForeground(fromBgr(bgr));
+    mergeSelFormat(f);
+}
+
+std::optional<bool> RichTextBox::selFlag(bool (*test)(const QTextCharFormat&)) const {
+    const QTextCursor c = textCursor();
+    if (!c.hasSelection())
+        return test(c.charFormat());
+    std::optional<bool> seen;
+    const int start = c.selectionStart();
+    const int end = c.selectionEnd();
+    for (QTextBlock block = document()->findBlock(start); block.isValid() &&
+                                                         block.position() < end;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.position() + fragment.length() <= start || fragment.position() >= end)
+                continue;
+            const bool value = test(fragment.charFormat());
+            if (seen && *seen != value)
+                return std::nullopt;
+            seen = value;
+        }
+    }
+    return seen ? seen : std::optional<bool>(test(c.charFormat()));
+}
+
+std::optional<bool> RichTextBox::SelBold() const {
+    return selFlag([](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; });
+}
+void RichTextBox::SetSelBold(bool on) {
+    QTextCharFormat f;
+    f.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    mergeSelFormat(f);
+}
+std::optional<bool> RichTextBox::SelItalic() const {
+    return selFlag([](const QTextCharFormat& f) { return f.fontItalic(); });
+}
+void RichTextBox::SetSelItalic(bool on) {
+    QTextCharFormat f;
+    f.setFontItalic(on);
+    mergeSelFormat(f);
+}
+std::optional<bool> RichTextBox::SelUnderline() const {
+    return selFlag([](const QTextCharFormat& f) { return f.fontUnderline(); });
+}
+void RichTextBox::SetSelUnderline(bool on) {
+    QTextCharFormat f;
+    f.setFontUnderline(on);
+    mergeSelFormat(f);
+}
+std::optional<bool> RichTextBox::SelStrikeThru() const {
+    return selFlag([](const QTextCharFormat& f) { return f.fontStrikeOut(); });
+}
+void RichTextBox::SetSelStrikeThru(bool on) {
+    QTextCharFormat f;
+    f.setFontStrikeOut(on);
+    mergeSelFormat(f);
+}
+
+void RichTextBox::mergeSelFormat(const QTextCharFormat& format) {
+    ++formatOnly_;
+    QTextCursor c = textCursor();
+    if (c.hasSelection())
+        c.mergeCharFormat(format);
+    mergeCurrentCharFormat(format);
+    --formatOnly_;
+}
+
+void RichTextBox::SetSelAlignment(int alignment) {
+    QTextBlockFormat f;
+    f.setAlignment(alignment == 1   ? Qt::AlignRight
+                   : alignment == 2 ? Qt::AlignHCenter
+                                    : Qt::AlignLeft);
+    ++formatOnly_;
+    QTextCursor c = textCursor();
+    c.mergeBlockFormat(f);
+    --formatOnly_;
+}
+
+QFont RichTextBox::BaseFont() const { return document()->defaultFont(); }
+
+void RichTextBox::SetBaseFont(const QFont& font) {
+    ++formatOnly_;
+    document()->setDefaultFont(font);
+    --formatOnly_;
+}
+
+void RichTextBox::SetRightMargin(double twips) {
+    rightMargin_ = twips;
+    const int px = qMax(1, twipsToPixels(twips));
+    // A relayout of a long document is costly: only when the width really changes.
+    if (lineWrapMode() != QTextEdit::FixedPixelWidth)
+        setLineWrapMode(QTextEdit::FixedPixelWidth);
+    if (lineWrapColumnOrWidth() != px)
+        setLineWrapColumnOrWidth(px);
+}
+
+void RichTextBox::LoadFile(const QString& path, int type) {
+    const QByteArray bytes = readWholeFile(path);
+    if (type == 1) {
+        SetText(cp932::decode(bytes));
+        return;
+    }
+#ifdef PUKANA_HAVE_RTF
+    rtf::read(bytes, *document()); // throws on source that is not RTF
+    setTextCursor(QTextCursor(document()));
+    Q_EMIT Change();
+#else
+    raiseError(err::NotSupported, path);
+#endif
+}
+
+void RichTextBox::SaveFile(const QString& path, int type) const {
+    if (type == 1) {
+        QString text = Text();
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        writeFileSafely(path, cp932::encode(text));
+        return;
+    }
+    writeFileSafely(path, TextRTF());
+}
+
+void RichTextBox::SelPrint(Printer& printer) const {
+    const QTextCursor c = textCursor();
+    std::unique_ptr<QTextDocument> doc;
+    if (c.hasSelection()) {
+        doc = std::make_unique<QTextDocument>();
+        doc->setDefaultFont(document()->defaultFont());
+        QTextCursor(doc.get()).insertFragment(c.selection());
+    } else {
+        doc.reset(document()->clone());
+    }
+    printer.printDocument(*doc);
+}
+
+void RichTextBox::SendKeys(const QString& keys) { sendKeys(this, keys); }
+
+void RichTextBox::focusInEvent(QFocusEvent* event) {
+    QTextEdit::focusInEvent(event);
+    Q_EMIT GotFocus();
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* event) {
+    Q_EMIT MouseDown(int(event->button()), (event->modifiers() & Qt::ShiftModifier) ? 1 : 0,
+                     pixelsToTwips(event->position().toPoint().x()),
+                     pixelsToTwips(event->position().toPoint().y()));
+    QTextEdit::mousePressEvent(event);
+}
+
+void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QTextEdit::mouseReleaseEvent(event);
+    Q_EMIT MouseUp(int(event->button()), (event->modifiers() & Qt::ShiftModifier) ? 1 : 0,
+                   pixelsToTwips(event->position().toPoint().x()),
+                   pixelsToTwips(event->position().toPoint().y()));
+}
+
+} // namespace pukana

@@ -1,0 +1,112 @@
+// The document control: a QTextEdit that offers the members the editor's handlers use
+// (plain-text positions, selection, character and paragraph format, rich text, files), and
+// raises Change after every content change, before the changing call returns.
+#pragma once
+
+#include <QByteArray>
+#include <QTextEdit>
+#include <optional>
+
+namespace pukana {
+
+class Printer;
+
+class RichTextBox : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichTextBox(QWidget* parent = nullptr);
+
+    /// The whole plain text; every line break (paragraph or line) is one "\n".
+    QString Text() const;
+    /// Replaces the content with plain text ("\r\n", "\r" and "\n" each start a new line).
+    void SetText(const QString& text);
+    /// Number of positions in Text().
+    int TextLength() const;
+
+    /// The whole document as Rich Text Format source.
+    QByteArray TextRTF() const;
+    /// Replaces the content by rendering RTF source; "" clears content and formatting.
+    /// Source that is not RTF is shown as plain text.
+    void SetTextRTF(const QByteArray& rtf);
+
+    int SelStart() const;
+    /// Puts the caret at `pos` (clamped) with nothing selected.
+    void SetSelStart(int pos);
+    int SelLength() const;
+    /// Selects `length` positions from SelStart (clamped to the end).
+    void SetSelLength(int length);
+    QString SelText() const;
+    /// Replaces the selection (or inserts at the caret); the caret ends after the new text.
+    void SetSelText(const QString& text);
+    QByteArray SelRTF() const;
+    /// Replaces the selection with formatted text from RTF source.
+    void SetSelRTF(const QByteArray& rtf);
+
+    // Character format of the selection (or of what is typed next). The boolean getters
+    // give nullopt when the selection mixes both values.
+    QString SelFontName() const;
+    void SetSelFontName(const QString& name);
+    double SelFontSize() const;
+    void SetSelFontSize(double points);
+    /// Colour as 0x00BBGGRR.
+    quint32 SelColor() const;
+    void SetSelColor(quint32 bgr);
+    std::optional<bool> SelBold() const;
+    void SetSelBold(bool on);
+    std::optional<bool> SelItalic() const;
+    void SetSelItalic(bool on);
+    std::optional<bool> SelUnderline() const;
+    void SetSelUnderline(bool on);
+    std::optional<bool> SelStrikeThru() const;
+    void SetSelStrikeThru(bool on);
+    /// Paragraph alignment of the selected paragraphs: 0 left, 1 right, 2 centre.
+    void SetSelAlignment(int alignment);
+
+    /// The control's base font (used for new text and plain documents).
+    QFont BaseFont() const;
+    void SetBaseFont(const QFont& font);
+
+    /// Wrap width in twips from the left edge.
+    double RightMargin() const { return rightMargin_; }
+    void SetRightMargin(double twips);
+
+    /// Loads a file: type 0 Rich Text Format, 1 plain text (code page 932).
+    /// Throws PukanaError on a missing, unreadable or invalid file.
+    void LoadFile(const QString& path, int type);
+    /// Writes the document: type 0 as RTF, 1 as code page 932 plain text with CR LF.
+    /// Throws PukanaError when it cannot write; a failure leaves any old file intact.
+    void SaveFile(const QString& path, int type) const;
+
+    /// Renders the selection, or the whole document when nothing is selected, to the
+    /// printer, at the page width. Throws PukanaError when printing fails.
+    void SelPrint(Printer& printer) const;
+
+    /// Sends a keystroke string ("{LEFT}", "+{RIGHT}", "{BS}", "{DEL}", "{UP}", "{DOWN}",
+    /// "~") to this control, processed before the call returns.
+    void SendKeys(const QString& keys);
+
+Q_SIGNALS:
+    void Change();
+    void GotFocus();
+    /// Mouse button (Qt::MouseButton), shift state, X and Y in twips.
+    void MouseDown(int button, int shift, double x, double y);
+    void MouseUp(int button, int shift, double x, double y);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::optional<bool> selFlag(bool (*test)(const QTextCharFormat&)) const;
+    void mergeSelFormat(const QTextCharFormat& format);
+
+    double rightMargin_ = 0;
+    int formatOnly_ = 0; // > 0 while a change touches only formatting
+};
+
+/// Sends a keystroke string ("{LEFT}", "+{RIGHT}", "{BS}", "~", ...) to any widget,
+/// processed before the call returns.
+void sendKeys(QWidget* target, const QString& keys);
+
+} // namespace pukana

@@ -1,0 +1,26 @@
+// A picture that acts on a click, for the toolbar's alignment images.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace pukana {
+
+class ImageButton : public QWidget {
+    Q_OBJECT
+public:
+    ImageButton(const QImage& image, const QString& accessibleName, QWidget* parent);
+    const QImage& image() const { return image_; }
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+} // namespace pukana

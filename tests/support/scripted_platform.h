@@ -1,0 +1,105 @@
+// A platform double for tests: answers message boxes and dialogs from a script and records
+// every effect (messages, beeps, pointer changes, launched programs, printing, process end).
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <deque>
+#include <functional>
+#include <optional>
+
+namespace pukana::test {
+
+struct ShownMessage {
+    QString text;
+    int style = 0;
+    QString title;
+};
+
+struct LaunchedProgram {
+    QString program;
+    QStringList arguments;
+};
+
+class RecordingPrinter : public Printer {
+public:
+    bool isInstalled = true;
+    int widthTwips = 11906; // A4
+    double widthTwipsReal = 11906.0;
+    /// Errors to raise, in order, from printDocument / endDoc (0 = succeed).
+    std::deque<int> printFailures;
+    std::deque<int> endFailures;
+    QStringList printedTexts;
+    int endCalls = 0;
+
+    bool installed() const override { return isInstalled; }
+    int pageWidthTwips() const override { return widthTwips; }
+    double pageWidthTwipsReal() const override { return widthTwipsReal; }
+    void printDocument(const QTextDocument& doc) override;
+    void endDoc() override;
+};
+
+class ScriptedPlatform : public Platform {
+public:
+    // Scripted answers, consumed in order. An empty queue answers with the default button
+    // (message boxes) or Cancel (dialogs).
+    std::deque<int> msgAnswers;
+    std::deque<std::optional<FileDialogRequest>> fileAnswers;
+    std::deque<std::optional<FontChoice>> fontAnswers;
+    /// Called with each dialog of ours instead of running it modally; returns its result.
+    std::function<int(QDialog&)> onDialog;
+
+    // Records.
+    QList<ShownMessage> messages;
+    int beeps = 0;
+    QList<int> pointerChanges;
+    QList<LaunchedProgram> launched;
+    QList<FileDialogRequest> fileRequests;
+    QList<FontChoice> fontRequests;
+    QStringList existingPrograms;
+    bool failLaunch = false;
+    std::optional<int> endedWith;
+
+    RecordingPrinter recordingPrinter;
+    QSize screen{19200, 14400};
+    QString exeDir{QStringLiteral("/opt/pukana")};
+    QString args;
+    QString desktop{QStringLiteral("/home/user/Desktop")};
+    QString dataDir{QStringLiteral("/home/user/.local/share/pukana")};
+
+    // Clipboard held in memory.
+    QString clipText;
+    QByteArray clipRtf;
+    bool clipHasText = false;
+
+    int msgBox(const QString& text, int style, const QString& title = QString()) override;
+    void beep() override { ++beeps; }
+    void setPointer(int code) override { pointerChanges << code; }
+    void startProgram(const QString& program, const QStringList& arguments) override;
+    bool programExists(const QString& program) const override {
+        return existingPrograms.contains(program);
+    }
+    std::optional<FileDialogRequest> fileDialog(const FileDialogRequest& request,
+                                                QWidget* parent) override;
+    std::optional<FontChoice> fontDialog(const FontChoice& seed, QWidget* parent) override;
+    int execDialog(QDialog& dialog) override;
+    void clipboardClear() override;
+    void clipboardSet(const QString& text, const QByteArray& rtf) override;
+    bool clipboardHasText() const override { return clipHasText; }
+    bool clipboardHasRtf() const override { return !clipRtf.isEmpty(); }
+    QString clipboardText() const override { return clipText; }
+    QByteArray clipboardRtf() const override { return clipRtf; }
+    Printer& printer() override { return recordingPrinter; }
+    QSize screenSizeTwips() const override { return screen; }
+    QString executableDir() const override { return exeDir; }
+    QString commandLine() const override { return args; }
+    QString desktopDir() const override { return desktop; }
+    QString userDataDir() const override { return dataDir; }
+    void endProcess(int code) override { endedWith = code; }
+
+    /// The last message box's text, or "" when none was shown.
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
+};
+
+} // namespace pukana::test
