@@ -9,14 +9,20 @@
 
 namespace pukana::cp932 {
 
-/// True when the converter this codec is built on is present (checked once at start-up).
+/// True when the converter this codec is built on (ICU's "windows-31j") is present; check
+/// once at start-up. Without it only single-byte codes decode and encode.
 bool available();
 
-/// Decodes bytes as Windows does; bytes that form no character become U+30FB ("・") for a
-/// bad double-byte pair or U+FFFD, never an error.
+/// Decodes bytes as Windows does, never failing: a byte pair that is no character becomes
+/// U+30FB ("・", Windows' default character for this code page). A lead byte at the end or
+/// before a byte that cannot be a trail byte also becomes U+30FB, and that next byte is
+/// decoded on its own, so a line end or a quote after a stray lead byte is never lost.
+/// The user-defined rows 0xF040-0xF9FC decode to U+E000-U+E757.
 QString decode(QByteArrayView bytes);
 
-/// Encodes text; characters code page 932 cannot hold become '?'.
+/// Encodes text as Windows does: one '?' for each code point code page 932 cannot hold
+/// (a surrogate pair gives one '?'). A character with several codes gets the one Windows
+/// writes (for the IBM extensions the 0xFA40-0xFC4B code, not the NEC-selected one).
 QByteArray encode(QStringView text);
 
 /// True when `ch` (a whole code point) has a code page 932 encoding.

@@ -7,31 +7,41 @@
 
 namespace pukana {
 
-/// Reads lines: a line ends at CR LF or at a lone CR; a lone LF stays inside the line.
-/// A final line without a line end is still a line; an empty input has no lines.
+/// Reads lines of code page 932 bytes: a line ends at CR LF or at a lone CR; a lone LF
+/// stays inside the line. A final line without a line end is still a line; an empty input
+/// has no lines.
 class LineReader {
 public:
     explicit LineReader(QByteArray bytes);
+    /// True when every line has been read.
     bool atEnd() const;
+    /// The next line without its line end. Throws PukanaError 62 when at the end.
     QString readLine();
 
 private:
-    QByteArray bytes_;
+    QString text_;
     qsizetype pos_ = 0;
 };
 
-/// Reads fields in the comma and double-quote convention: a field ends at a comma or at a
-/// line end; a field that starts with '"' runs to the next '"' and may hold commas; leading
-/// blanks of an unquoted field are skipped and trailing ones dropped; an empty line gives
-/// one empty field.
+/// Reads fields of code page 932 bytes in the comma and double-quote convention:
+/// - blanks (space, tab) in front of a field are skipped;
+/// - a field that then starts with '"' runs to the next '"', whatever lies between (commas,
+///   line ends); the quotes are not part of it, and anything after the closing quote up to
+///   the next comma or line end is dropped; a quote never closed runs to the end;
+/// - any other field runs to the next comma or line end and keeps its trailing blanks;
+/// - a comma or one line end (CR LF, a lone CR or a lone LF) after a field is consumed;
+///   so an empty line gives one empty field, and a comma at the very end of the input
+///   gives no further field.
 class FieldReader {
 public:
     explicit FieldReader(QByteArray bytes);
+    /// True when no field is left.
     bool atEnd() const;
+    /// The next field. Throws PukanaError 62 when at the end.
     QString readField();
 
 private:
-    QByteArray bytes_;
+    QString text_;
     qsizetype pos_ = 0;
 };
 
