@@ -1,0 +1,130 @@
+#include "conversion/dictionary.h"
+
+#include "platform/error.h"
+#include "platform/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace pukana {
+
+namespace {
+
+const QString kMainName = u"pukana.dic"_s;
+const QString kUserName = u"pukana2.dic"_s;
+
+// True when `dir`/pukana2.dic exists or could be created empty. An existing file is never
+// touched.
+bool ensureUserDic(const QString& path) {
+    if (QFileInfo::exists(path))
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return QFileInfo::exists(path); // created by someone else in the meantime
+    file.close();
+    return true;
+}
+
+QString findUserDic(const QString& mainDir, const QString& fallbackDir) {
+    const QString inMain = QDir(mainDir).filePath(kUserName);
+    if (ensureUserDic(inMain))
+        return inMain;
+    if (fallbackDir.isEmpty() || !QDir().mkpath(fallbackDir))
+        return QString();
+    const QString inFallback = QDir(fallbackDir).filePath(kUserName);
+    return ensureUserDic(inFallback) ? inFallback : QString();
+}
+
+quint64 tagOf(const QString& field) {
+    if (field.isEmpty())
+        return 0;
+    const quint64 size = quint64(qMin<qsizetype>(field.size(), 0xFFFFFFFF));
+    return size << 32 | quint64(field.front().unicode()) << 16 | field.back().unicode();
+}
+
+} // namespace
+
+Dictionary::Dictionary()
+    : first_(Capacity), second_(Capacity), firstTag_(Capacity), secondTag_(Capacity) {}
+
+void Dictionary::store(int slot, QString a, QString b) {
+    firstTag_[slot] = tagOf(a);
+    secondTag_[slot] = tagOf(b);
+    first_[slot] = std::move(a);
+    second_[slot] = std::move(b);
+}
+
+void Dictionary::appendMatches(const QString& reading, QStringList& out) const {
+    const quint64 tag = tagOf(reading);
+    for (int i = 0; i < Capacity; ++i) {
+        if (firstTag_[i] == tag && first_[i] == reading)
+            out << second_[i];
+        if (secondTag_[i] == tag && second_[i] == reading)
+            out << first_[i];
+    }
+}
+
+int Dictionary::readPairs(const QByteArray& bytes, int start, bool* overflowed) {
+    FieldReader reader(bytes);
+    int i = start;
+    while (!reader.atEnd()) {
+        QString a = reader.readField();
+        if (reader.atEnd())
+            break; // a lone last field has no partner
+        QString b = reader.readField();
+        if (i >= Capacity) {
+            if (overflowed)
+                *overflowed = true;
+            break;
+        }
+        store(i, std::move(a), std::move(b));
+        ++i;
+    }
+    return i;
+}
+
+DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbackDir) {
+    DicReadReport report;
+    QStringList cut; // files whose pairs did not all fit
+    bool overflowed = false;
+
+    const QString mainPath = QDir(mainDir).filePath(kMainName);
+    int next = readPairs(readWholeFile(mainPath), 0, &overflowed);
+    if (overflowed)
+        cut << QDir::toNativeSeparators(mainPath);
+
+    report.userDicPath = findUserDic(mainDir, fallbackDir);
+    if (!report.userDicPath.isEmpty()) {
+        const QString shown = QDir::toNativeSeparators(report.userDicPath);
+        try {
+            overflowed = false;
+            next = readPairs(readWholeFile(report.userDicPath), next, &overflowed);
+            if (overflowed)
+                cut << shown;
+        } catch (const PukanaError& e) {
+            // The main dictionary alone still converts; losing the user's words is only
+            // worth a message.
+            report.notice =
+                u"じしょ「%1」を よみこめませんでした。\n%2"_s.arg(shown, e.description());
+        }
+    }
+    report.pairCount = next;
+
+    if (!cut.isEmpty()) {
+        QString names;
+        for (const QString& name : std::as_const(cut))
+            names += u"「"_s + name + u"」"_s;
+        const QString full =
+            u"じしょは 2つ あわせて %1くみまでです。\n"
+            u"じしょ%2の %1くみを こえた ぶんは よみこんでいません。"_s.arg(Capacity)
+                .arg(names);
+        report.notice = report.notice.isEmpty() ? full : report.notice + u"\n"_s + full;
+    }
+    return report;
+}
+
+} // namespace pukana

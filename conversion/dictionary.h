@@ -1,0 +1,62 @@
+// The two conversion dictionaries held in memory: 60001 fixed pair slots filled in file order.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace pukana {
+
+/// What one `dicread` did, for the caller to show or log.
+struct DicReadReport {
+    /// Empty, or one Japanese message for the user: the named files were not loaded whole
+    /// because the slots ran out, or the user dictionary could not be read.
+    QString notice;
+    /// The user dictionary that was read (created empty when it was missing); empty when
+    /// neither folder could hold one.
+    QString userDicPath;
+    /// Pairs stored by this read (from slot 0 upward).
+    int pairCount = 0;
+};
+
+/// The pairs of `pukana.dic` followed by those of `pukana2.dic`. Slots past the last pair
+/// read stay empty; a later read overwrites from slot 0 and leaves higher slots as they were.
+class Dictionary {
+public:
+    static constexpr int Capacity = 60001;
+
+    /// All slots empty.
+    Dictionary();
+
+    /// Reads `mainDir`/pukana.dic, then the user dictionary pukana2.dic: from `mainDir` when
+    /// it is there or can be created empty there, else from `fallbackDir` (created empty
+    /// there when missing), else none. Fields are paired across lines; a lone last field is
+    /// dropped. Pairs beyond the capacity are not loaded and are named in the notice.
+    /// Throws PukanaError naming pukana.dic when it is missing or unreadable.
+    DicReadReport dicread(const QString& mainDir, const QString& fallbackDir = QString());
+
+    /// Stores the pairs of one file's bytes from slot `start` upward. Returns the next free
+    /// slot; sets `*overflowed` when a whole pair found no slot (the rest is then skipped).
+    int readPairs(const QByteArray& bytes, int start, bool* overflowed = nullptr);
+
+    /// Appends, for every slot in order, its second field when its first equals `reading` and
+    /// then its first field when its second equals `reading` (exact code units).
+    void appendMatches(const QString& reading, QStringList& out) const;
+
+    /// First and second fields of every slot, `Capacity` entries each.
+    const std::vector<QString>& DicFirst() const { return first_; }
+    const std::vector<QString>& DicSecond() const { return second_; }
+
+private:
+    void store(int slot, QString a, QString b);
+
+    std::vector<QString> first_;
+    std::vector<QString> second_;
+    // Length and end characters of each field, compared before the text itself so a scan
+    // of all slots rarely leaves these two arrays.
+    std::vector<quint64> firstTag_;
+    std::vector<quint64> secondTag_;
+};
+
+} // namespace pukana
