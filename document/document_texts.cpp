@@ -1,0 +1,37 @@
+#include "document/document_texts.h"
+
+namespace pukana::texts {
+
+QString openErrorMessage(const QString& description, const QString& path) {
+    return description + u"  ファイル'" + path +
+           u"'をひらくときにエラーがはっせいしました。もういちどじっこうしてください。";
+}
+
+QString saveErrorMessage(const QString& description, const QString& path) {
+    return description + u"  ファイル'" + path +
+           u"'をとじるときにエラーがはっせいしました。もういちどじっこうしてください。";
+}
+
+QString unencodableQuestion(int count, QStringView samples) {
+    QString shown;
+    int shownCount = 0;
+    for (qsizetype i = 0; i < samples.size(); ++i) {
+        if (!shown.isEmpty())
+            shown += u' ';
+        shown += samples[i];
+        if (samples[i].isHighSurrogate() && i + 1 < samples.size() &&
+            samples[i + 1].isLowSurrogate())
+            shown += samples[++i];
+        ++shownCount;
+    }
+    if (count > shownCount)
+        shown += u" …";
+    return u"シフトJISでほぞんできないもじが " + QString::number(count) + u" こあります。\n" +
+           shown + u"\n\nこれらのもじを「?」にかえてほぞんしますか ?";
+}
+
+QString scratchFileErrorMessage(const QString& description) {
+    return description + u"  さぎょうファイルがつかえないので、しょしきをけせませんでした。";
+}
+
+} // namespace pukana::texts
