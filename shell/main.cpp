@@ -7,6 +7,7 @@
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "shell/shell_commands.h"
+#include "shell/termination_signal.h"
 
 #include <QMessageBox>
 #include <cstdio>
@@ -16,6 +17,12 @@ int main(int argc, char** argv) {
     if (!displayAvailable())
         return 2;
     Application app(argc, argv);
+    MainWindow* mainWindow = nullptr;
+    // A SIGTERM (a session ending) asks the same question as the close button.
+    installTerminationHandler(&app, [&mainWindow] {
+        if (mainWindow)
+            mainWindow->close();
+    });
     installFontSubstitutions();
     QtPlatform platform;
     if (!cp932::available()) {
@@ -27,6 +34,7 @@ int main(int argc, char** argv) {
     AppState state;
     SplashWindow splash;
     MainWindow window(state, platform);
+    mainWindow = &window;
     try {
         splash.Form_Load(platform.screenSizeTwips(), platform.commandLine());
         window.shell->Form_Load(&splash);
@@ -34,8 +42,9 @@ int main(int argc, char** argv) {
         // Without its data files the editor cannot work: say why and end.
         splash.close();
         platform.setPointer(pointer::Default);
-        platform.msgBox(e.description(), msg::Ok);
         std::fprintf(stderr, "PUKANA: %s\n", e.what());
+        if (QGuiApplication::platformName() != QLatin1StringView("offscreen"))
+            platform.msgBox(e.description(), msg::Ok);
         return 1;
     }
     app.setPlatform(&platform);

@@ -1,0 +1,81 @@
+#include "platform/rich_text_box.h"
+#include "shell/shell_commands.h"
+#include "tests/support/window_fixture.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using namespace pukana;
+
+namespace {
+const QString Question = QStringLiteral("へんしゅうちゅうのぶんしょをほぞんしますか ?");
+
+enum class Road { ExitCommand, CloseRequest, Unload };
+} // namespace
+
+class Shutdown : public test::WindowFixture, public ::testing::WithParamInterface<Road> {
+protected:
+    /// Takes the road out; true when the window refused to close.
+    bool leave() {
+        switch (GetParam()) {
+        case Road::ExitCommand:
+            window->shell->M_EXIT_Click();
+            return !platform.endedWith.has_value();
+        case Road::CloseRequest: {
+            QCloseEvent event;
+            QCoreApplication::sendEvent(window.get(), &event);
+            return !event.isAccepted();
+        }
+        case Road::Unload:
+            return window->shell->Form_Unload();
+        }
+        return false;
+    }
+
+    void modify() {
+        window->T1->SetSelText(QStringLiteral("かんじ"));
+        ASSERT_TRUE(state.Modified);
+    }
+};
+
+TEST_P(Shutdown, NothingUnsavedEndsWithoutAQuestion) {
+    start();
+    EXPECT_FALSE(leave());
+    EXPECT_EQ(platform.endedWith, 0);
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_P(Shutdown, CancelKeepsRunning) {
+    start();
+    modify();
+    platform.msgAnswers = {msg::ResultCancel};
+    EXPECT_TRUE(leave());
+    EXPECT_FALSE(platform.endedWith.has_value());
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text, Question);
+    EXPECT_EQ(platform.messages[0].style, 0x33);
+    EXPECT_EQ(platform.messages[0].title, QStringLiteral("PUKANA"));
+    EXPECT_TRUE(state.Modified);
+}
+
+TEST_P(Shutdown, NoEndsAndLosesTheChanges) {
+    start();
+    modify();
+    platform.msgAnswers = {msg::ResultNo};
+    EXPECT_FALSE(leave());
+    EXPECT_EQ(platform.endedWith, 0);
+}
+
+TEST_P(Shutdown, YesWithACancelledSaveAsKeepsRunning) {
+    start();
+    modify();
+    platform.msgAnswers = {msg::ResultYes};
+    platform.fileAnswers = {std::nullopt};
+    EXPECT_TRUE(leave());
+    EXPECT_FALSE(platform.endedWith.has_value());
+    EXPECT_TRUE(state.Modified);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllRoads, Shutdown,
+                         ::testing::Values(Road::ExitCommand, Road::CloseRequest, Road::Unload));

@@ -1,0 +1,63 @@
+// Starts the real program on the offscreen platform from a folder of its own and ends it
+// the way a session's end does, through the closing routine.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+bool copyProgram(const QString& to) {
+    for (const char* name : {"pukana", "btn.dat", "pukana.dic", "PUKANA.txt"}) {
+        const QString from = QStringLiteral(PUKANA_BINARY_DIR "/") + QLatin1StringView(name);
+        if (!QFile::exists(from))
+            continue;
+        if (!QFile::copy(from, to + QLatin1Char('/') + QLatin1StringView(name)))
+            return false;
+    }
+    QFile::setPermissions(to + QStringLiteral("/pukana"),
+                          QFile::permissions(QStringLiteral(PUKANA_BINARY_DIR "/pukana")));
+    return true;
+}
+} // namespace
+
+TEST(Smoke, StartsAndEndsThroughTheClosingRoutine) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(copyProgram(dir.path()));
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(dir.filePath(QStringLiteral("pukana")), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    // Signals that arrive during start-up wait for the event loop, so any moment will do.
+    QThread::msleep(1500);
+    ::kill(program.processId(), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    // The closing routine writes the settings beside the program.
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("pukana.INI"))));
+}
+
+TEST(Smoke, WithoutItsKeyFileItSaysSoAndFails) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(copyProgram(dir.path()));
+    QFile::remove(dir.filePath(QStringLiteral("btn.dat")));
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.start(dir.filePath(QStringLiteral("pukana")), {});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_NE(program.exitCode(), 0);
+    EXPECT_TRUE(program.readAllStandardError().contains("btn.dat"));
+}
