@@ -43,12 +43,35 @@ QStringList filterList(const QString& filter, QStringList* patterns) {
     return out;
 }
 
+/// On the offscreen platform nobody can answer a dialog: messages go to standard error and
+/// every question takes its default answer.
+bool headless() { return QGuiApplication::platformName() == QLatin1StringView("offscreen"); }
+
+int defaultResult(int style) {
+    const int defaultIndex = (style & 0x300) >> 8;
+    switch (style & 0x0F) {
+    case msg::OkCancel:
+        return defaultIndex == 1 ? msg::ResultCancel : msg::ResultOk;
+    case msg::YesNoCancel:
+        return defaultIndex == 0 ? msg::ResultYes
+                                 : (defaultIndex == 1 ? msg::ResultNo : msg::ResultCancel);
+    case msg::YesNo:
+        return defaultIndex == 1 ? msg::ResultNo : msg::ResultYes;
+    default:
+        return msg::ResultOk;
+    }
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {}
 QtPlatform::~QtPlatform() = default;
 
 int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
+    if (headless()) {
+        std::fprintf(stderr, "PUKANA: %s\n", qUtf8Printable(text));
+        return defaultResult(style);
+    }
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("PUKANA") : title);
     box.setText(text);
@@ -140,6 +163,8 @@ bool QtPlatform::programExists(const QString& program) const {
 
 std::optional<FileDialogRequest> QtPlatform::fileDialog(const FileDialogRequest& request,
                                                         QWidget* parent) {
+    if (headless())
+        return std::nullopt;
     QStringList patterns;
     const QStringList filters = filterList(request.filter, &patterns);
     QFileDialog dialog(parent, request.title);
@@ -167,6 +192,8 @@ std::optional<FileDialogRequest> QtPlatform::fileDialog(const FileDialogRequest&
 }
 
 std::optional<FontChoice> QtPlatform::fontDialog(const FontChoice& seed, QWidget* parent) {
+    if (headless())
+        return std::nullopt;
     QFont font(seed.name);
     if (seed.size > 0)
         font.setPointSizeF(seed.size);
@@ -194,7 +221,9 @@ std::optional<FontChoice> QtPlatform::fontDialog(const FontChoice& seed, QWidget
     return out;
 }
 
-int QtPlatform::execDialog(QDialog& dialog) { return dialog.exec(); }
+int QtPlatform::execDialog(QDialog& dialog) {
+    return headless() ? int(QDialog::Rejected) : dialog.exec();
+}
 
 void QtPlatform::clipboardClear() { QApplication::clipboard()->clear(); }
 
