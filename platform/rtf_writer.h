@@ -1,0 +1,29 @@
+// Rich Text Format writer: a QTextDocument (or part of it) as RTF source that common word
+// processors read.
+#pragma once
+
+#include <QByteArray>
+#include <QStringView>
+
+class QTextCursor;
+class QTextDocument;
+
+namespace pukana::rtf {
+
+/// The whole document as RTF: code page 932 header, font and colour tables, and each
+/// paragraph with its alignment and character runs (font, size, bold, italic, underline,
+/// strike-out, colour). Text that code page 932 holds is written as Shift_JIS bytes in
+/// Japanese fonts; everything else as \uN with '?' as fallback. rtf::read() of the result
+/// gives back the same text and formatting.
+QByteArray write(const QTextDocument& doc);
+
+/// The selected part of the cursor's document as RTF, as write() does for a whole document;
+/// rtf::insert() of the result reproduces the selection (a selected paragraph end included).
+/// An empty selection gives a document without text.
+QByteArray writeSelection(const QTextCursor& cursor);
+
+/// True for fonts made for Japanese text: a name with Japanese characters in it, or one of
+/// the well-known Japanese font families. Their font-table entries get \fcharset128.
+bool isJapaneseFontName(QStringView name);
+
+} // namespace pukana::rtf

@@ -1,0 +1,161 @@
+// pukana-rtf: the editor's Rich Text Format reader and writer on the command line, to look
+// into a troublesome file without the window.
+//
+//   pukana-rtf dump FILE.rtf            one JSON object per paragraph
+//   pukana-rtf totext FILE.rtf OUT.txt  plain text as the editor saves it (code page 932)
+//   pukana-rtf fromtext FILE.txt OUT.rtf  a code page 932 text file as RTF
+//   pukana-rtf roundtrip FILE.rtf OUT.rtf read and write again
+#include "platform/cp932.h"
+#include "platform/error.h"
+#include "platform/rtf_reader.h"
+#include "platform/rtf_writer.h"
+#include "platform/text_file.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <cstdio>
+
+using namespace pukana;
+
+namespace {
+
+// The editor's base font, which plain-text documents are shown in.
+const QString kBaseFont = QStringLiteral("ＭＳ ゴシック");
+
+void printError(const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+int usage() {
+    printError(QStringLiteral("usage: pukana-rtf dump FILE.rtf\n"
+                              "       pukana-rtf totext FILE.rtf OUT.txt\n"
+                              "       pukana-rtf fromtext FILE.txt OUT.rtf\n"
+                              "       pukana-rtf roundtrip FILE.rtf OUT.rtf"));
+    return 2;
+}
+
+QString alignmentName(Qt::Alignment a) {
+    if (a & Qt::AlignHCenter)
+        return QStringLiteral("center");
+    if (a & Qt::AlignRight)
+        return QStringLiteral("right");
+    if (a & Qt::AlignJustify)
+        return QStringLiteral("justify");
+    return QStringLiteral("left");
+}
+
+QJsonObject runObject(const QString& text, const QTextCharFormat& f, const QFont& base) {
+    QString family = f.fontFamilies().toStringList().value(0);
+    if (family.isEmpty())
+        family = f.hasProperty(QTextFormat::FontFamily)
+                     ? f.property(QTextFormat::FontFamily).toString()
+                     : base.family();
+    const double size =
+        f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : base.pointSizeF();
+    const QColor color =
+        f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(Qt::black);
+    return QJsonObject{
+        {QStringLiteral("text"), text},
+        {QStringLiteral("font"), family},
+        {QStringLiteral("size"), size},
+        {QStringLiteral("bold"), f.fontWeight() > QFont::Medium},
+        {QStringLiteral("italic"), f.fontItalic()},
+        {QStringLiteral("underline"), f.fontUnderline()},
+        {QStringLiteral("strikethrough"), f.fontStrikeOut()},
+        {QStringLiteral("color"), color.name()},
+    };
+}
+
+void dump(const QTextDocument& doc) {
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QJsonArray runs;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            runs.append(runObject(fragment.text(), fragment.charFormat(), doc.defaultFont()));
+        }
+        const QJsonObject paragraph{
+            {QStringLiteral("align"), alignmentName(block.blockFormat().alignment())},
+            {QStringLiteral("runs"), runs},
+        };
+        const QByteArray line = QJsonDocument(paragraph).toJson(QJsonDocument::Compact);
+        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
+        std::fputc('\n', stdout);
+    }
+}
+
+// Plain text as the editor saves it: each line break (paragraph or \line) is CR LF.
+QByteArray plainText(const QTextDocument& doc) {
+    QString text = doc.toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return cp932::encode(text);
+}
+
+// A text file as the open command reads it: lines end at CR LF or a lone CR, and each line
+// is followed by a line break. (A lone LF stays in its line, where the document, like the
+// editor, shows it as a line break too.)
+void readPlainText(const QByteArray& bytes, QTextDocument& doc) {
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{kBaseFont});
+    format.setFontPointSize(12);
+    QString text;
+    LineReader lines(bytes);
+    while (!lines.atEnd())
+        text += lines.readLine() + QLatin1Char('\n');
+    QTextCursor cursor(&doc);
+    cursor.setBlockCharFormat(format);
+    cursor.insertText(text, format);
+}
+
+int run(const QStringList& args) {
+    if (args.size() < 2)
+        return usage();
+    const QString& command = args[0];
+    QTextDocument doc;
+    doc.setDefaultFont(QFont(kBaseFont, 12));
+    if (command == u"dump" && args.size() == 2) {
+        rtf::read(readWholeFile(args[1]), doc);
+        dump(doc);
+        return 0;
+    }
+    if (args.size() != 3)
+        return usage();
+    if (command == u"totext") {
+        rtf::read(readWholeFile(args[1]), doc);
+        writeFileSafely(args[2], plainText(doc));
+        return 0;
+    }
+    if (command == u"fromtext") {
+        readPlainText(readWholeFile(args[1]), doc);
+        writeFileSafely(args[2], rtf::write(doc));
+        return 0;
+    }
+    if (command == u"roundtrip") {
+        rtf::read(readWholeFile(args[1]), doc);
+        writeFileSafely(args[2], rtf::write(doc));
+        return 0;
+    }
+    return usage();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    try {
+        return run(app.arguments().mid(1));
+    } catch (const PukanaError& e) {
+        printError(QStringLiteral("pukana-rtf: ") + e.description());
+    } catch (const std::exception& e) {
+        printError(QStringLiteral("pukana-rtf: ") + QString::fromLocal8Bit(e.what()));
+    }
+    return 1;
+}
