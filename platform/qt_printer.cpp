@@ -1,6 +1,7 @@
 #include "platform/qt_printer.h"
 
 #include "platform/error.h"
+#include "platform/twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -11,57 +12,133 @@
 namespace pukana {
 
 namespace {
-constexpr double TwipsPerPoint = 20.0;
 
-QPageLayout defaultLayout() {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull())
-        return QPageLayout(info.defaultPageSize(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+constexpr double TwipsPerPoint = 20.0;
+// Layout happens in the editor's pixels (15 twips each): 96 of them to the inch.
+constexpr double LayoutDpi = 1440.0 / TwipsPerPixel;
+// Without a printer's own margins, text keeps this distance from the paper's edges.
+constexpr double StandInMarginMm = 15.0;
+
+QString jobNotStarted() {
+    return QStringLiteral(
+        "いんさつをはじめられませんでした。プリンタのせっていをたしかめてください。");
 }
+
+QString jobNotEnded() {
+    return QStringLiteral(
+        "いんさつをおえられませんでした。プリンタのせっていをたしかめてください。");
+}
+
 } // namespace
 
 QtPrinter::QtPrinter() = default;
-QtPrinter::~QtPrinter() = default;
+QtPrinter::~QtPrinter() {
+    if (painter_ && painter_->isActive())
+        painter_->end();
+}
 
 bool QtPrinter::installed() const {
     return !pdfPath_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
 }
 
+std::unique_ptr<QPrinter> QtPrinter::makePrinter() const {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    auto printer = info.isNull() || !pdfPath_.isEmpty()
+                       ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                       : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (info.isNull() || !pdfPath_.isEmpty()) {
+        // A4 with moderate margins stands in for a printer that is not there.
+        const QPageSize size = info.isNull() ? QPageSize(QPageSize::A4) : info.defaultPageSize();
+        const QMarginsF margins(StandInMarginMm, StandInMarginMm, StandInMarginMm, StandInMarginMm);
+        printer->setPageLayout(
+            QPageLayout(size, QPageLayout::Portrait, margins, QPageLayout::Millimeter));
+    }
+    return printer;
+}
+
+QPageLayout QtPrinter::pageLayout() const {
+    // Asking the printing system is slow and the window asks at every resize.
+    if (!layout_)
+        layout_ = makePrinter()->pageLayout();
+    return *layout_;
+}
+
 int QtPrinter::pageWidthTwips() const {
-    // The printable width: the page less the usual 1-inch margins a printer driver leaves
-    // is not known here, so the full page width is used, like a driver with no margins.
     return static_cast<int>(pageWidthTwipsReal());
 }
 
 double QtPrinter::pageWidthTwipsReal() const {
-    return defaultLayout().pageSize().size(QPageSize::Point).width() * TwipsPerPoint;
+    return pageLayout().paintRect(QPageLayout::Point).width() * TwipsPerPoint;
 }
 
-void QtPrinter::setPdfOutput(const QString& path) { pdfPath_ = path; }
+void QtPrinter::setPdfOutput(const QString& path) {
+    pdfPath_ = path;
+    layout_.reset();
+}
 
 void QtPrinter::printDocument(const QTextDocument& doc) {
     if (!installed())
         throw PukanaError(err::PathFileAccess,
                           QStringLiteral("プリンタがインストールされていません。"));
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (painter_ && painter_->isActive())
+        painter_->end(); // a job left open by an earlier failure
+    painter_.reset();
+    endFailed_ = false;
+
+    layout_.reset(); // the default printer may have changed since the last job
+    printer_ = makePrinter();
+    layout_ = printer_->pageLayout();
     if (!pdfPath_.isEmpty()) {
         printer_->setOutputFormat(QPrinter::PdfFormat);
         printer_->setOutputFileName(pdfPath_);
     }
     printer_->setDocName(QStringLiteral("PUKANA"));
-    // QTextDocument::print lays out a copy at the page width and paints page by page.
-    doc.print(printer_.get());
-    if (printer_->printerState() == QPrinter::Error) {
+
+    // The width the editor wraps at in its page-width mode, in the editor's pixels, so the
+    // printed lines break where the screen shows them breaking.
+    const QRectF paint = layout_->paintRect(QPageLayout::Point);
+    const double widthPx = qMax(1, twipsToPixels(pageWidthTwips()));
+    const double heightPx = paint.height() * TwipsPerPoint / TwipsPerPixel;
+    std::unique_ptr<QTextDocument> copy(doc.clone());
+    copy->setPageSize(QSizeF(widthPx, heightPx));
+    const int pages = copy->pageCount();
+
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(printer_.get())) {
+        painter_.reset();
         printer_.reset();
-        throw PukanaError(err::PathFileAccess,
-                          QStringLiteral("印刷ジョブを開始できませんでした。"));
+        throw PukanaError(err::PathFileAccess, jobNotStarted());
+    }
+    const double scale = printer_->resolution() / LayoutDpi;
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !printer_->newPage()) {
+            printer_->abort();
+            painter_.reset();
+            printer_.reset();
+            throw PukanaError(err::PathFileAccess, jobNotStarted());
+        }
+        painter_->save();
+        painter_->scale(scale, scale);
+        const QRectF view(0, page * heightPx, widthPx, heightPx);
+        painter_->translate(0, -view.top());
+        painter_->setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        copy->documentLayout()->draw(painter_.get(), context);
+        painter_->restore();
     }
 }
 
 void QtPrinter::endDoc() {
-    // QTextDocument::print has already finished the job when it returns.
-    printer_.reset();
+    if (painter_ && painter_->isActive()) {
+        const bool ended = painter_->end();
+        painter_.reset();
+        printer_.reset();
+        endFailed_ = !ended;
+    }
+    if (endFailed_)
+        throw PukanaError(err::PathFileAccess, jobNotEnded());
 }
 
 } // namespace pukana

@@ -3,8 +3,12 @@
 
 #include "platform/platform.h"
 
+#include <QPageLayout>
+#include <QString>
 #include <memory>
+#include <optional>
 
+class QPainter;
 class QPrinter;
 
 namespace pukana {
@@ -15,17 +19,27 @@ public:
     ~QtPrinter() override;
 
     bool installed() const override;
+    /// The printable width (the page less its margins): printed lines break there.
     int pageWidthTwips() const override;
     double pageWidthTwipsReal() const override;
+    /// Lays the document out at the printable width, exactly as the editor shows it at that
+    /// width, and paints it page by page. The job stays open until endDoc().
     void printDocument(const QTextDocument& doc) override;
+    /// Finishes the job and hands it over. A failed ending keeps failing on retries.
     void endDoc() override;
 
     /// Prints to a PDF file instead of the default printer (used to check rendering).
     void setPdfOutput(const QString& path);
 
 private:
+    QPageLayout pageLayout() const;
+    std::unique_ptr<QPrinter> makePrinter() const;
+
+    mutable std::optional<QPageLayout> layout_; // measures of the default printer, read once
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
     QString pdfPath_;
+    bool endFailed_ = false;
 };
 
 } // namespace pukana

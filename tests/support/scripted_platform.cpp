@@ -34,19 +34,7 @@ int ScriptedPlatform::msgBox(const QString& text, int style, const QString& titl
         msgAnswers.pop_front();
         return answer;
     }
-    const int defaultIndex = (style & 0x300) >> 8;
-    switch (style & 0x0F) {
-    case msg::OkCancel:
-        return defaultIndex == 1 ? msg::ResultCancel : msg::ResultOk;
-    case msg::YesNoCancel:
-        return defaultIndex == 0   ? msg::ResultYes
-               : defaultIndex == 1 ? msg::ResultNo
-                                   : msg::ResultCancel;
-    case msg::YesNo:
-        return defaultIndex == 1 ? msg::ResultNo : msg::ResultYes;
-    default:
-        return msg::ResultOk;
-    }
+    return msg::defaultResult(style);
 }
 
 void ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {

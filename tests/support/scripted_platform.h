@@ -62,6 +62,8 @@ public:
     std::optional<int> endedWith;
 
     RecordingPrinter recordingPrinter;
+    /// When set, printing goes here instead of the recording printer (a real printer).
+    Printer* printerOverride = nullptr;
     QSize screen{19200, 14400};
     QString exeDir{QStringLiteral("/opt/pukana")};
     QString args;
@@ -90,7 +92,7 @@ public:
     bool clipboardHasRtf() const override { return !clipRtf.isEmpty(); }
     QString clipboardText() const override { return clipText; }
     QByteArray clipboardRtf() const override { return clipRtf; }
-    Printer& printer() override { return recordingPrinter; }
+    Printer& printer() override { return printerOverride ? *printerOverride : recordingPrinter; }
     QSize screenSizeTwips() const override { return screen; }
     QString executableDir() const override { return exeDir; }
     QString commandLine() const override { return args; }

@@ -1,0 +1,63 @@
+#include "format/print_command.h"
+
+#include "platform/error.h"
+#include "platform/platform.h"
+#include "platform/rich_text_box.h"
+
+#include <optional>
+
+namespace pukana {
+
+namespace {
+
+constexpr int EndAttempts = 3;
+
+/// Keeps the hourglass up for its lifetime, so every way out restores the pointer.
+class Hourglass {
+public:
+    explicit Hourglass(Platform& platform) : platform_(platform) {
+        platform_.setPointer(pointer::Hourglass);
+    }
+    ~Hourglass() { platform_.setPointer(pointer::Default); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+
+private:
+    Platform& platform_;
+};
+
+} // namespace
+
+QString noPrinterMessage() {
+    return QStringLiteral("プリンタがインストールされていないので、いんさつできません。");
+}
+
+void printSelection(RichTextBox& box, Platform& platform) {
+    Printer& printer = platform.printer();
+    if (!printer.installed()) {
+        platform.msgBox(noPrinterMessage(), msg::Ok);
+        return;
+    }
+    try {
+        Hourglass busy(platform);
+        box.SelPrint(printer);
+    } catch (const PukanaError& e) {
+        platform.msgBox(e.description(), msg::Ok);
+        return;
+    }
+
+    std::optional<PukanaError> failure;
+    for (int attempt = 0; attempt < EndAttempts; ++attempt) {
+        try {
+            printer.endDoc();
+            failure.reset();
+            break;
+        } catch (const PukanaError& e) {
+            failure = e;
+        }
+    }
+    if (failure)
+        platform.msgBox(failure->description(), msg::Ok);
+}
+
+} // namespace pukana
