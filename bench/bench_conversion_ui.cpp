@@ -1,0 +1,74 @@
+// One conversion as the user asks for it from the menu: reading the selection, scanning all
+// 60001 slots and filling and showing the candidate list, with the shipped dictionary plus a
+// full user dictionary loaded.
+#include "conversion/conversion_commands.h"
+#include "platform/cp932.h"
+#include "platform/qt_platform.h"
+#include "platform/rich_text_box.h"
+#include "shell/app_state.h"
+#include "shell/main_window.h"
+#include "shell/shell_commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+/// A program folder with the shipped data and a pukana2.dic that fills the remaining slots.
+QString programDir() {
+    static QTemporaryDir dir;
+    static const bool filled = [] {
+        for (const char* name : {"btn.dat", "pukana.dic", "PUKANA.txt"})
+            QFile::copy(QStringLiteral(PUKANA_DATA_DIR "/") + QLatin1StringView(name),
+                        dir.filePath(QLatin1StringView(name)));
+        QString user;
+        for (int n = 0; n < 10001; ++n)
+            user += u"ようご%1,用語%1\r\n"_s.arg(n);
+        QFile file(dir.filePath(u"pukana2.dic"_s));
+        return file.open(QIODevice::WriteOnly) && file.write(pukana::cp932::encode(user)) > 0;
+    }();
+    Q_UNUSED(filled);
+    return dir.path();
+}
+
+class DataPlatform : public pukana::QtPlatform {
+public:
+    QString executableDir() const override { return programDir(); }
+    QString commandLine() const override { return QString(); }
+    int msgBox(const QString&, int, const QString& = QString()) override { return 1; }
+};
+
+void BM_MenuConversionFillsTheList(benchmark::State& st) {
+    DataPlatform platform;
+    pukana::AppState state;
+    pukana::MainWindow window(state, platform);
+    window.shell->Form_Load(nullptr);
+    window.T1->SetText(u"かんじ"_s);
+    window.T1->SetSelStart(0);
+    window.T1->SetSelLength(3);
+    for (auto _ : st) {
+        window.m_xf->trigger();
+        benchmark::DoNotOptimize(window.List1->count());
+    }
+    if (window.List1->count() < 2)
+        st.SkipWithError("no dictionary candidate for かんじ");
+    st.counters["candidates"] = window.List1->count();
+}
+BENCHMARK(BM_MenuConversionFillsTheList)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
