@@ -32,6 +32,21 @@ constexpr int ResultOk = 1;
 constexpr int ResultCancel = 2;
 constexpr int ResultYes = 6;
 constexpr int ResultNo = 7;
+
+/// The answer of a box of `style` when its default button is taken.
+inline int defaultResult(int style) {
+    const int defaultIndex = (style & 0x300) >> 8;
+    switch (style & 0x0F) {
+    case OkCancel:
+        return defaultIndex == 1 ? ResultCancel : ResultOk;
+    case YesNoCancel:
+        return defaultIndex == 0 ? ResultYes : (defaultIndex == 1 ? ResultNo : ResultCancel);
+    case YesNo:
+        return defaultIndex == 1 ? ResultNo : ResultYes;
+    default:
+        return ResultOk;
+    }
+}
 } // namespace msg
 
 /// Mouse pointer codes.

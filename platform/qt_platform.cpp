@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -47,19 +48,26 @@ QStringList filterList(const QString& filter, QStringList* patterns) {
 /// every question takes its default answer.
 bool headless() { return QGuiApplication::platformName() == QLatin1StringView("offscreen"); }
 
-int defaultResult(int style) {
-    const int defaultIndex = (style & 0x300) >> 8;
-    switch (style & 0x0F) {
-    case msg::OkCancel:
-        return defaultIndex == 1 ? msg::ResultCancel : msg::ResultOk;
-    case msg::YesNoCancel:
-        return defaultIndex == 0 ? msg::ResultYes
-                                 : (defaultIndex == 1 ? msg::ResultNo : msg::ResultCancel);
-    case msg::YesNo:
-        return defaultIndex == 1 ? msg::ResultNo : msg::ResultYes;
-    default:
-        return msg::ResultOk;
-    }
+/// End-to-end tests drive the real program in a real X server but cannot steer the system's
+/// file dialog: PUKANA_FILE_DIALOG_SCRIPT names a UTF-8 file whose first line answers the
+/// next file dialog (a path, or an empty line for Cancel) and is then removed.
+std::optional<std::optional<FileDialogRequest>> scriptedFileAnswer(const FileDialogRequest& request) {
+    const QString script = qEnvironmentVariable("PUKANA_FILE_DIALOG_SCRIPT");
+    if (script.isEmpty())
+        return std::nullopt;
+    QFile file(script);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::optional<FileDialogRequest>();
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    file.close();
+    const QString answer = lines.isEmpty() ? QString() : lines.takeFirst().trimmed();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(lines.join(QLatin1Char('\n')).toUtf8());
+    if (answer.isEmpty())
+        return std::optional<FileDialogRequest>();
+    FileDialogRequest chosen = request;
+    chosen.fileName = answer;
+    return std::optional<FileDialogRequest>(chosen);
 }
 
 } // namespace
@@ -70,7 +78,7 @@ QtPlatform::~QtPlatform() = default;
 int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
     if (headless()) {
         std::fprintf(stderr, "PUKANA: %s\n", qUtf8Printable(text));
-        return defaultResult(style);
+        return msg::defaultResult(style);
     }
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("PUKANA") : title);
@@ -163,6 +171,8 @@ bool QtPlatform::programExists(const QString& program) const {
 
 std::optional<FileDialogRequest> QtPlatform::fileDialog(const FileDialogRequest& request,
                                                         QWidget* parent) {
+    if (auto scripted = scriptedFileAnswer(request))
+        return *scripted;
     if (headless())
         return std::nullopt;
     QStringList patterns;

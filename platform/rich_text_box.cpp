@@ -6,11 +6,8 @@
 #include "platform/text_file.h"
 #include "platform/twips.h"
 
-#if __has_include("platform/rtf_reader.h") && __has_include("platform/rtf_writer.h")
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
-#define PUKANA_HAVE_RTF 1
-#endif
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -116,23 +113,16 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(false); // pasting goes through the editor's own clipboard commands
     setLineWrapMode(QTextEdit::FixedPixelWidth);
     setTabChangesFocus(false);
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if (formatOnly_ == 0 && (removed > 0 || added > 0))
-            Q_EMIT Change();
-    });
+    watchDocument();
 }
 
 QString RichTextBox::Text() const { return plainFromRaw(document()->toRawText()); }
 
 void RichTextBox::SetText(const QString& text) {
     const QString plain = toDocumentText(text);
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.setBlockFormat(QTextBlockFormat());
-    cursor.setCharFormat(QTextCharFormat());
-    cursor.insertText(plain, QTextCharFormat());
-    cursor.endEditBlock();
+    // Replacing everything at once drops all formatting and lets a long text be laid out
+    // lazily (an edit of the old content would lay out the whole new text at once).
+    document()->setPlainText(plain);
     QTextCursor caret(document());
     setTextCursor(caret);
     if (plain.isEmpty())
@@ -141,13 +131,7 @@ void RichTextBox::SetText(const QString& text) {
 
 int RichTextBox::TextLength() const { return document()->characterCount() - 1; }
 
-QByteArray RichTextBox::TextRTF() const {
-#ifdef PUKANA_HAVE_RTF
-    return rtf::write(*document());
-#else
-    raiseError(err::NotSupported);
-#endif
-}
+QByteArray RichTextBox::TextRTF() const { return rtf::write(*document()); }
 
 void RichTextBox::SetTextRTF(const QByteArray& source) {
     if (source.isEmpty()) {
@@ -156,18 +140,39 @@ void RichTextBox::SetTextRTF(const QByteArray& source) {
         Q_EMIT Change();
         return;
     }
-#ifdef PUKANA_HAVE_RTF
     try {
-        rtf::read(source, *document());
+        loadRtf(source);
     } catch (const PukanaError&) {
+        // Source that is not RTF shows as what it is: text.
         SetText(cp932::decode(source));
-        return;
     }
-    setTextCursor(QTextCursor(document()));
+}
+
+void RichTextBox::loadRtf(QByteArrayView source) {
+    // Reading into a fresh document and swapping it in is many times faster than editing
+    // the shown one, which re-lays out as it grows.
+    auto* fresh = new QTextDocument(this);
+    fresh->setDefaultFont(document()->defaultFont());
+    try {
+        rtf::read(source, *fresh);
+    } catch (...) {
+        delete fresh;
+        throw;
+    }
+    QTextDocument* old = document();
+    setDocument(fresh);
+    if (old->parent() == this)
+        old->deleteLater();
+    watchDocument();
+    setTextCursor(QTextCursor(fresh));
     Q_EMIT Change();
-#else
-    SetText(cp932::decode(source));
-#endif
+}
+
+void RichTextBox::watchDocument() {
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (formatOnly_ == 0 && (removed > 0 || added > 0))
+            Q_EMIT Change();
+    });
 }
 
 int RichTextBox::SelStart() const { return textCursor().selectionStart(); }
@@ -199,23 +204,12 @@ void RichTextBox::SetSelText(const QString& text) {
     setTextCursor(c);
 }
 
-QByteArray RichTextBox::SelRTF() const {
-#ifdef PUKANA_HAVE_RTF
-    return rtf::writeSelection(textCursor());
-#else
-    raiseError(err::NotSupported);
-#endif
-}
+QByteArray RichTextBox::SelRTF() const { return rtf::writeSelection(textCursor()); }
 
 void RichTextBox::SetSelRTF(const QByteArray& source) {
-#ifdef PUKANA_HAVE_RTF
     QTextCursor c = textCursor();
     rtf::insert(source, c);
     setTextCursor(c);
-#else
-    Q_UNUSED(source);
-    raiseError(err::NotSupported);
-#endif
 }
 
 QString RichTextBox::SelFontName() const {
@@ -352,13 +346,7 @@ void RichTextBox::LoadFile(const QString& path, int type) {
         SetText(cp932::decode(bytes));
         return;
     }
-#ifdef PUKANA_HAVE_RTF
-    rtf::read(bytes, *document()); // throws on source that is not RTF
-    setTextCursor(QTextCursor(document()));
-    Q_EMIT Change();
-#else
-    raiseError(err::NotSupported, path);
-#endif
+    loadRtf(bytes); // throws on source that is not RTF
 }
 
 void RichTextBox::SaveFile(const QString& path, int type) const {

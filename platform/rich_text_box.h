@@ -98,6 +98,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void loadRtf(QByteArrayView source);
+    void watchDocument();
     std::optional<bool> selFlag(bool (*test)(const QTextCharFormat&)) const;
     void mergeSelFormat(const QTextCharFormat& format);
 
