@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <QTimer>
 
 namespace pukana {
 
@@ -120,9 +121,12 @@ QString RichTextBox::Text() const { return plainFromRaw(document()->toRawText())
 
 void RichTextBox::SetText(const QString& text) {
     const QString plain = toDocumentText(text);
-    // Replacing everything at once drops all formatting and lets a long text be laid out
-    // lazily (an edit of the old content would lay out the whole new text at once).
-    document()->setPlainText(plain);
+    // QTextEdit's own replacement keeps a long text's layout lazy (an edit of the old content,
+    // or a caret moved across the new one, would lay all of it out at once). It gives the new
+    // text the caret's character format: make that plain first.
+    setTextCursor(QTextCursor(document()));
+    setCurrentCharFormat(QTextCharFormat());
+    setPlainText(plain);
     QTextCursor caret(document());
     setTextCursor(caret);
     if (plain.isEmpty())
@@ -172,6 +176,24 @@ void RichTextBox::watchDocument() {
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (formatOnly_ == 0 && (removed > 0 || added > 0))
             Q_EMIT Change();
+        // Replacing everything starts a background layout by itself; any other edit ends one.
+        if (!(removed == 0 && added == document()->characterCount()))
+            resumeLayoutLater();
+    });
+}
+
+void RichTextBox::resumeLayoutLater() {
+    // Qt lays out a long text in the background and stops for good when the text is edited
+    // meanwhile: the rest could then never be scrolled to. Once this edit is laid out, start
+    // the background layout again.
+    if (layoutResumePending_ || document()->lastBlock().layout()->lineCount() > 0)
+        return;
+    layoutResumePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        layoutResumePending_ = false;
+        QTextDocument* doc = document();
+        if (!doc->pageSize().isNull() && doc->lastBlock().layout()->lineCount() == 0)
+            doc->setPageSize(doc->pageSize()); // a whole-document layout, in the background
     });
 }
 

@@ -100,11 +100,13 @@ protected:
 private:
     void loadRtf(QByteArrayView source);
     void watchDocument();
+    void resumeLayoutLater();
     std::optional<bool> selFlag(bool (*test)(const QTextCharFormat&)) const;
     void mergeSelFormat(const QTextCharFormat& format);
 
     double rightMargin_ = 0;
     int formatOnly_ = 0; // > 0 while a change touches only formatting
+    bool layoutResumePending_ = false;
 };
 
 /// Sends a keystroke string ("{LEFT}", "+{RIGHT}", "{BS}", "~", ...) to any widget,

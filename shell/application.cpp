@@ -10,7 +10,6 @@ namespace pukana {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("pukana"));
-    setApplicationDisplayName(QStringLiteral("PUKANA"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

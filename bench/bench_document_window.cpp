@@ -1,0 +1,170 @@
+// Opening, saving and resizing large plain-text documents in the real main window: a 2 MB
+// (about 20,000 lines) and a 10 MB (about 100,000 lines) Shift_JIS file.
+#include "document/document_commands.h"
+#include "platform/cp932.h"
+#include "platform/qt_platform.h"
+#include "platform/rich_text_box.h"
+#include "shell/app_state.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace pukana;
+
+namespace {
+
+// About 100 bytes of novel-like Shift_JIS per line, varied a little from line to line.
+QByteArray novel(qsizetype targetBytes) {
+    const QString sentences[] = {
+        QStringLiteral("吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。"),
+        QStringLiteral("何でも薄暗いじめじめした所でニャーニャー泣いていた事だけは記憶している。"),
+        QStringLiteral("Chapter 1: ｶﾀｶﾅ and ASCII, 1234567890; ①②③ ㈱ 髙﨑 "),
+    };
+    QByteArray lines[3];
+    for (int i = 0; i < 3; ++i)
+        lines[i] = cp932::encode(sentences[i]) + cp932::encode(sentences[(i + 1) % 3]).left(30);
+    QByteArray bytes;
+    bytes.reserve(targetBytes + 200);
+    for (int n = 0; bytes.size() < targetBytes; ++n) {
+        bytes += lines[n % 3];
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+/// Resident memory of this process in bytes.
+double residentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * 4096 : 0;
+}
+
+/// A shown main window with a temporary program folder and a novel file of `megabytes`.
+struct Editor {
+    explicit Editor(int megabytes) {
+        state.AppDir = dir.path() + QLatin1Char('/');
+        state.DataDir = state.AppDir;
+        state.BaseFontName = QStringLiteral("ＭＳ ゴシック");
+        window = std::make_unique<MainWindow>(state, platform);
+        window->resize(900, 700);
+        window->show();
+        window->layout();
+        window->document->newdoc();
+        path = dir.filePath(QStringLiteral("novel.txt"));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        bytes = novel(qsizetype(megabytes) << 20);
+        f.write(bytes);
+        f.close();
+        QApplication::processEvents();
+    }
+    /// Runs the event loop until the background layout has reached the document's end.
+    void waitUntilLaidOut() const {
+        const QTextDocument* doc = window->T1->document();
+        QElapsedTimer limit;
+        limit.start();
+        while (doc->lastBlock().layout()->lineCount() == 0 && limit.elapsed() < 60000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
+    QTemporaryDir dir;
+    QtPlatform platform;
+    AppState state;
+    std::unique_ptr<MainWindow> window;
+    QString path;
+    QByteArray bytes;
+};
+
+void BM_OpenFullyLaidOut(benchmark::State& st) {
+    Editor e(int(st.range(0)));
+    const double before = residentBytes();
+    for (auto _ : st) {
+        e.window->document->docopen(e.path);
+        e.waitUntilLaidOut();
+    }
+    st.counters["blocks"] = e.window->T1->document()->blockCount();
+    st.counters["mem_x_file"] = (residentBytes() - before) / double(e.bytes.size());
+}
+
+void BM_OpenShownAndAnswering(benchmark::State& st) {
+    Editor e(int(st.range(0)));
+    const double before = residentBytes();
+    for (auto _ : st) {
+        e.window->document->docopen(e.path);
+        QApplication::processEvents(); // first screen painted
+        e.window->T1->SendKeys(QStringLiteral("あ"));
+        QApplication::processEvents();
+    }
+    st.counters["mem_x_file"] = (residentBytes() - before) / double(e.bytes.size());
+}
+
+void BM_Save(benchmark::State& st) {
+    Editor e(int(st.range(0)));
+    e.window->document->docopen(e.path);
+    const QString target = e.dir.filePath(QStringLiteral("saved.txt"));
+    for (auto _ : st) {
+        e.state.Modified = true;
+        e.window->document->docsave(target);
+    }
+    if (QFile(target).size() != e.bytes.size())
+        st.SkipWithError("saved file differs in size");
+}
+
+/// One resize step of the window with the document wrapping at the window edge: the new
+/// width is laid out where the user looks.
+void BM_ResizeWrappedAtWindowEdge(benchmark::State& st) {
+    Editor e(int(st.range(0)));
+    e.window->document->docopen(e.path); // plain text: window-edge wrap
+    e.waitUntilLaidOut();
+    int width = 900;
+    for (auto _ : st) {
+        width = width == 900 ? 700 : 900;
+        e.window->resize(width, 700);
+        QApplication::processEvents();
+    }
+}
+
+/// The same with the page-width wrap, where a resize needs no relayout at all.
+void BM_ResizeWrappedAtPageWidth(benchmark::State& st) {
+    Editor e(int(st.range(0)));
+    e.window->document->docopen(e.path);
+    e.window->document->M_Wrap_Click();
+    e.waitUntilLaidOut();
+    int width = 900;
+    for (auto _ : st) {
+        width = width == 900 ? 700 : 900;
+        e.window->resize(width, 700);
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_OpenFullyLaidOut)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenShownAndAnswering)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Save)->Arg(2)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ResizeWrappedAtWindowEdge)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(4);
+BENCHMARK(BM_ResizeWrappedAtPageWidth)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(4);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions(); // the fonts the program renders with
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
