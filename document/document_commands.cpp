@@ -48,7 +48,9 @@ void DocumentCommands::nameset(const QString& path) {
     const PathParts parts = splitDocumentPath(path);
     s_.FileExt = parts.fileExt;
     s_.FileDir = parts.fileDir;
-    w_.T2->setText(parts.baseName);
+    // Setting the same text would move the caret of a user typing in the box to its end.
+    if (w_.T2->text() != parts.baseName)
+        w_.T2->setText(parts.baseName);
 }
 
 void DocumentCommands::newdoc() {

@@ -144,11 +144,11 @@ TEST_F(KeyboardUi, KeysTypeIntoTheBoxThatLastHadTheFocus) {
     EXPECT_EQ(QApplication::focusWidget(), window->T2);
     EXPECT_EQ(window->T1->Text(), QStringLiteral("かな"));
 
-    // The caret and deleting keys act on the file name; the line keys only beep there.
-    window->T2->setCursorPosition(2);
+    // The caret and deleting keys act on the file name, from where typing left the caret;
+    // the line keys only beep there.
     window->b_left->click();
     window->btn_bs->click();
-    EXPECT_EQ(window->T2->text(), QStringLiteral("bあc"));
+    EXPECT_EQ(window->T2->text(), QStringLiteral("aあc"));
     window->T2->setCursorPosition(0);
     window->btn_del->click();
     EXPECT_EQ(window->T2->text(), QStringLiteral("あc"));
