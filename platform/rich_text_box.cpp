@@ -163,9 +163,12 @@ void RichTextBox::loadRtf(QByteArrayView source) {
         delete fresh;
         throw;
     }
+    // The first document belongs to the editor's text control, which deletes it on the swap;
+    // later ones are ours.
     QTextDocument* old = document();
+    const bool ours = old->parent() == this;
     setDocument(fresh);
-    if (old->parent() == this)
+    if (ours)
         old->deleteLater();
     watchDocument();
     setTextCursor(QTextCursor(fresh));

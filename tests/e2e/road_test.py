@@ -225,7 +225,7 @@ def main():
         if text != "漢字をかく".encode("cp932"):
             fail(f"plain text saved as {text!r}")
         out = os.path.join(work, "fromrtf.txt")
-        subprocess.run([os.path.join(BUILD, "pukana-rtf"), "totext", rtf, out], check=True)
+        subprocess.run([os.path.join(BUILD, "tools", "pukana-rtf"), "totext", rtf, out], check=True)
         if open(out, "rb").read() != "漢字をかく".encode("cp932"):
             fail("the RTF file does not hold the text")
         head = open(rtf, "rb").read(200)
@@ -244,7 +244,7 @@ def main():
         panel = region_pixels(os.path.join(OUT, "restart.png"), 2, h - 10, 4, 4)
         if panel[:3] != bytes([0xC0, 0xC0, 0xC0]):
             fail(f"the keyboard panel is not shown after a restart ({panel[:3].hex()})")
-        editor.keys("alt+f", *["Down"] * 7, "Return")  # the second recent entry: みち.rtf
+        editor.keys("alt+f", "Up", "Return")  # the last (oldest) recent entry: みち.rtf
         time.sleep(1.0)
         if editor.title() != rtf:
             fail(f"the recent .rtf entry opened {editor.title()!r}")
@@ -252,9 +252,9 @@ def main():
         open(script, "w", encoding="utf-8").write(again + "\n")
         editor.keys("alt+f", "a")
         wait_for(again)
-        dump = subprocess.run([os.path.join(BUILD, "pukana-rtf"), "dump", again],
+        dump = subprocess.run([os.path.join(BUILD, "tools", "pukana-rtf"), "dump", again],
                               capture_output=True, check=True).stdout
-        first = subprocess.run([os.path.join(BUILD, "pukana-rtf"), "dump", rtf],
+        first = subprocess.run([os.path.join(BUILD, "tools", "pukana-rtf"), "dump", rtf],
                                capture_output=True, check=True).stdout
         if dump != first:
             fail("the reopened document differs from what was saved")
