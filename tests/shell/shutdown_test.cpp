@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace pukana;
@@ -79,3 +80,29 @@ TEST_P(Shutdown, YesWithACancelledSaveAsKeepsRunning) {
 
 INSTANTIATE_TEST_SUITE_P(AllRoads, Shutdown,
                          ::testing::Values(Road::ExitCommand, Road::CloseRequest, Road::Unload));
+
+TEST_P(Shutdown, YesWithASaveEndsAndEveryBranchWritesTheSettings) {
+    start();
+    modify();
+    const QString path = desktopDir.filePath(QStringLiteral("おわり.txt"));
+    platform.msgAnswers = {msg::ResultYes};
+    FileDialogRequest chosen;
+    chosen.fileName = path;
+    platform.fileAnswers = {chosen};
+    EXPECT_FALSE(leave());
+    EXPECT_EQ(platform.endedWith, 0);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_FALSE(state.Modified);
+    EXPECT_TRUE(QFileInfo::exists(state.DataDir + QStringLiteral("pukana.INI")));
+}
+
+TEST_P(Shutdown, CancelStillWritesTheSettings) {
+    start();
+    modify();
+    window->M_KB_Click();
+    platform.msgAnswers = {msg::ResultCancel};
+    EXPECT_TRUE(leave());
+    QFile settings(state.DataDir + QStringLiteral("pukana.INI"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("[KB]on"));
+}
