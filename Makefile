@@ -23,8 +23,8 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	$(MAKE) --no-print-directory test-asan
 	$(MAKE) --no-print-directory fuzz
+	$(MAKE) --no-print-directory test-asan
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUKANA_SANITIZE=ON

@@ -33,7 +33,9 @@ AboutBox::AboutBox(QWidget* parent)
     setObjectName(QStringLiteral("FormA"));
     setWindowTitle(QStringLiteral(" About PUKANA.exe"));
     setFixedSize(twipsToPixels(4800), twipsToPixels(6420));
-    label(this, "Label2", QStringLiteral("PUKANA.exe"), twipsRect(480, 5400, 1620, 390), 14.25,
+    // Right-aligned to end at 2100 twips; it starts further left than designed so that the
+    // substitute serif font, a little wider, is not cut off.
+    label(this, "Label2", QStringLiteral("PUKANA.exe"), twipsRect(240, 5400, 1860, 390), 14.25,
           true, Qt::AlignRight);
     LV = label(this, "LV", QString(), twipsRect(2220, 5460, 1155, 300), 9, true, Qt::AlignLeft);
     label(this, "Label1", makerNotice(), twipsRect(0, 5700, 3660, 255), 9.75, true,

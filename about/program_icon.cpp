@@ -35,6 +35,7 @@ QImage aboutPicture() {
     sky.setColorAt(0, QColor(0x2A, 0x3B, 0x7A));
     sky.setColorAt(0.55, QColor(0xF2, 0x9E, 0x6B));
     sky.setColorAt(1, QColor(0xFF, 0xE3, 0xB0));
+    // The lower part stays light: the box writes its dark red texts over it.
     p.fillRect(image.rect(), sky);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xFF, 0xF6, 0xD0));
@@ -45,14 +46,14 @@ QImage aboutPicture() {
     far.cubicTo(250, 232, 290, 260, 322, 245);
     far.lineTo(322, 429);
     far.lineTo(0, 429);
-    p.setBrush(QColor(0x5E, 0x4B, 0x6E));
+    p.setBrush(QColor(0xD9, 0xC6, 0xE0));
     p.drawPath(far);
     QPainterPath near;
     near.moveTo(0, 340);
     near.cubicTo(100, 300, 200, 350, 322, 310);
     near.lineTo(322, 429);
     near.lineTo(0, 429);
-    p.setBrush(QColor(0x3B, 0x2F, 0x48));
+    p.setBrush(QColor(0xFF, 0xF4, 0xE0));
     p.drawPath(near);
     p.drawImage(QRect(40, 60, 96, 96), programIcon(96));
     return image;
