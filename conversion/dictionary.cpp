@@ -61,27 +61,32 @@ void Dictionary::store(int slot, QString a, QString b) {
 void Dictionary::appendMatches(const QString& reading, QStringList& out) const {
     const quint64 tag = tagOf(reading);
     for (int i = 0; i < Capacity; ++i) {
+        // Candidates get their own copy: the slots only refer into this dictionary's text.
         if (firstTag_[i] == tag && first_[i] == reading)
-            out << second_[i];
+            out << QString(second_[i].constData(), second_[i].size());
         if (secondTag_[i] == tag && second_[i] == reading)
-            out << first_[i];
+            out << QString(first_[i].constData(), first_[i].size());
     }
 }
 
 int Dictionary::readPairs(const QByteArray& bytes, int start, bool* overflowed) {
     FieldReader reader(bytes);
+    // The slots refer into the decoded file instead of holding 120,000 copies of their own:
+    // keep the text alive as long as the dictionary.
+    texts_.push_back(reader.text());
+    auto keep = [](QStringView field) { return QString::fromRawData(field.data(), field.size()); };
     int i = start;
     while (!reader.atEnd()) {
-        QString a = reader.readField();
+        const QStringView a = reader.readFieldView();
         if (reader.atEnd())
             break; // a lone last field has no partner
-        QString b = reader.readField();
+        const QStringView b = reader.readFieldView();
         if (i >= Capacity) {
             if (overflowed)
                 *overflowed = true;
             break;
         }
-        store(i, std::move(a), std::move(b));
+        store(i, keep(a), keep(b));
         ++i;
     }
     return i;

@@ -51,6 +51,7 @@ public:
 private:
     void store(int slot, QString a, QString b);
 
+    std::vector<QString> texts_; // the decoded files the slots refer into
     std::vector<QString> first_;
     std::vector<QString> second_;
     // Length and end characters of each field, compared before the text itself so a scan

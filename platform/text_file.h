@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace pukana {
 
@@ -39,6 +40,10 @@ public:
     bool atEnd() const;
     /// The next field. Throws PukanaError 62 when at the end.
     QString readField();
+    /// The next field as a view into text(), without a copy. Throws like readField.
+    QStringView readFieldView();
+    /// The whole decoded text the fields are read from.
+    const QString& text() const { return text_; }
 
 private:
     QString text_;
