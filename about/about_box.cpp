@@ -11,8 +11,8 @@
 namespace pukana {
 
 namespace {
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry,
-              double points, bool bold, Qt::Alignment alignment) {
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry, double points,
+              bool bold, Qt::Alignment alignment) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QLatin1StringView(name));
     l->setGeometry(geometry);

@@ -54,8 +54,8 @@ SplashWindow::SplashWindow(QWidget* parent)
                    QColor(0x40, 0x40, 0x40));
     Label2 = label(this, makerNotice(), twipsRect(2355, 795, 2325, 225), times(9.75, true),
                    QColor(0x40, 0x40, 0x40));
-    Label3 = label(this, QString(48, QLatin1Char(' ')), twipsRect(2100, 1050, 2895, 180),
-                   font(), titleColour);
+    Label3 = label(this, QString(48, QLatin1Char(' ')), twipsRect(2100, 1050, 2895, 180), font(),
+                   titleColour);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3->setObjectName(QStringLiteral("Label3"));

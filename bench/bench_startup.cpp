@@ -67,8 +67,8 @@ void runChild(benchmark::State& st, const char* mode) {
     for (auto _ : st) {
         const char* args[] = {self.c_str(), mode, nullptr};
         pid_t pid = 0;
-        if (posix_spawn(&pid, self.c_str(), nullptr, nullptr, const_cast<char**>(args),
-                        environ) != 0) {
+        if (posix_spawn(&pid, self.c_str(), nullptr, nullptr, const_cast<char**>(args), environ) !=
+            0) {
             st.SkipWithError("cannot start the child process");
             return;
         }
@@ -81,10 +81,14 @@ void runChild(benchmark::State& st, const char* mode) {
     }
 }
 
-void BM_PukanaReady(benchmark::State& st) { runChild(st, "--child-pukana"); }
+void BM_PukanaReady(benchmark::State& st) {
+    runChild(st, "--child-pukana");
+}
 BENCHMARK(BM_PukanaReady)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
-void BM_BareWindowWith105Buttons(benchmark::State& st) { runChild(st, "--child-bare"); }
+void BM_BareWindowWith105Buttons(benchmark::State& st) {
+    runChild(st, "--child-bare");
+}
 BENCHMARK(BM_BareWindowWith105Buttons)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
 } // namespace

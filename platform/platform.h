@@ -23,9 +23,9 @@ constexpr int Question = 0x20;
 constexpr int YesNo = 4;
 constexpr int YesNoCancel = 3;
 constexpr int DefaultButton2 = 0x100;
-constexpr int OkExclamation = Ok | Exclamation;                         // 0x30
-constexpr int YesNoQuestion = YesNo | Question;                         // 0x24
-constexpr int YesNoCancelExclamation = YesNoCancel | Exclamation;      // 0x33
+constexpr int OkExclamation = Ok | Exclamation;                          // 0x30
+constexpr int YesNoQuestion = YesNo | Question;                          // 0x24
+constexpr int YesNoCancelExclamation = YesNoCancel | Exclamation;        // 0x33
 constexpr int YesNoExclamationNo = YesNo | Exclamation | DefaultButton2; // 0x134
 
 constexpr int ResultOk = 1;
@@ -59,8 +59,8 @@ constexpr int Hourglass = 11;
 struct FileDialogRequest {
     bool save = false;
     QString title;
-    QString fileName;  ///< seeds the dialog; the chosen path on return
-    QString filter;    ///< "description|patterns|description|patterns..."
+    QString fileName;    ///< seeds the dialog; the chosen path on return
+    QString filter;      ///< "description|patterns|description|patterns..."
     int filterIndex = 1; ///< 1-based; the chosen filter on return
     int flags = 0;
 };

@@ -10,8 +10,8 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -46,12 +46,15 @@ QStringList filterList(const QString& filter, QStringList* patterns) {
 
 /// On the offscreen platform nobody can answer a dialog: messages go to standard error and
 /// every question takes its default answer.
-bool headless() { return QGuiApplication::platformName() == QLatin1StringView("offscreen"); }
+bool headless() {
+    return QGuiApplication::platformName() == QLatin1StringView("offscreen");
+}
 
 /// End-to-end tests drive the real program in a real X server but cannot steer the system's
 /// file dialog: PUKANA_FILE_DIALOG_SCRIPT names a UTF-8 file whose first line answers the
 /// next file dialog (a path, or an empty line for Cancel) and is then removed.
-std::optional<std::optional<FileDialogRequest>> scriptedFileAnswer(const FileDialogRequest& request) {
+std::optional<std::optional<FileDialogRequest>>
+scriptedFileAnswer(const FileDialogRequest& request) {
     const QString script = qEnvironmentVariable("PUKANA_FILE_DIALOG_SCRIPT");
     if (script.isEmpty())
         return std::nullopt;
@@ -145,7 +148,9 @@ int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
     }
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+    QApplication::beep();
+}
 
 void QtPlatform::setPointer(int code) {
     // Balanced: one override at most, removed by the default pointer.
@@ -235,7 +240,9 @@ int QtPlatform::execDialog(QDialog& dialog) {
     return headless() ? int(QDialog::Rejected) : dialog.exec();
 }
 
-void QtPlatform::clipboardClear() { QApplication::clipboard()->clear(); }
+void QtPlatform::clipboardClear() {
+    QApplication::clipboard()->clear();
+}
 
 void QtPlatform::clipboardSet(const QString& text, const QByteArray& rtf) {
     auto* data = new QMimeData;
@@ -259,7 +266,9 @@ bool QtPlatform::clipboardHasRtf() const {
                     data->hasFormat(AppRtfMime));
 }
 
-QString QtPlatform::clipboardText() const { return QApplication::clipboard()->text(); }
+QString QtPlatform::clipboardText() const {
+    return QApplication::clipboard()->text();
+}
 
 QByteArray QtPlatform::clipboardRtf() const {
     const QMimeData* data = QApplication::clipboard()->mimeData();
@@ -271,7 +280,9 @@ QByteArray QtPlatform::clipboardRtf() const {
     return {};
 }
 
-Printer& QtPlatform::printer() { return *printer_; }
+Printer& QtPlatform::printer() {
+    return *printer_;
+}
 
 QSize QtPlatform::screenSizeTwips() const {
     const QScreen* screen = QGuiApplication::primaryScreen();

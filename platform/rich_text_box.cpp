@@ -117,7 +117,9 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     watchDocument();
 }
 
-QString RichTextBox::Text() const { return plainFromRaw(document()->toRawText()); }
+QString RichTextBox::Text() const {
+    return plainFromRaw(document()->toRawText());
+}
 
 void RichTextBox::SetText(const QString& text) {
     const QString plain = toDocumentText(text);
@@ -133,9 +135,13 @@ void RichTextBox::SetText(const QString& text) {
         Q_EMIT Change(); // replacing nothing by nothing is still a change of content
 }
 
-int RichTextBox::TextLength() const { return document()->characterCount() - 1; }
+int RichTextBox::TextLength() const {
+    return document()->characterCount() - 1;
+}
 
-QByteArray RichTextBox::TextRTF() const { return rtf::write(*document()); }
+QByteArray RichTextBox::TextRTF() const {
+    return rtf::write(*document());
+}
 
 void RichTextBox::SetTextRTF(const QByteArray& source) {
     if (source.isEmpty()) {
@@ -200,7 +206,9 @@ void RichTextBox::resumeLayoutLater() {
     });
 }
 
-int RichTextBox::SelStart() const { return textCursor().selectionStart(); }
+int RichTextBox::SelStart() const {
+    return textCursor().selectionStart();
+}
 
 void RichTextBox::SetSelStart(int pos) {
     QTextCursor c = textCursor();
@@ -221,7 +229,9 @@ void RichTextBox::SetSelLength(int length) {
     setTextCursor(c);
 }
 
-QString RichTextBox::SelText() const { return plainFromRaw(textCursor().selectedText()); }
+QString RichTextBox::SelText() const {
+    return plainFromRaw(textCursor().selectedText());
+}
 
 void RichTextBox::SetSelText(const QString& text) {
     QTextCursor c = textCursor();
@@ -229,7 +239,9 @@ void RichTextBox::SetSelText(const QString& text) {
     setTextCursor(c);
 }
 
-QByteArray RichTextBox::SelRTF() const { return rtf::writeSelection(textCursor()); }
+QByteArray RichTextBox::SelRTF() const {
+    return rtf::writeSelection(textCursor());
+}
 
 void RichTextBox::SetSelRTF(const QByteArray& source) {
     QTextCursor c = textCursor();
@@ -278,8 +290,7 @@ std::optional<bool> RichTextBox::selFlag(bool (*test)(const QTextCharFormat&)) c
     std::optional<bool> seen;
     const int start = c.selectionStart();
     const int end = c.selectionEnd();
-    for (QTextBlock block = document()->findBlock(start); block.isValid() &&
-                                                         block.position() < end;
+    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
          block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -347,7 +358,9 @@ void RichTextBox::SetSelAlignment(int alignment) {
     --formatOnly_;
 }
 
-QFont RichTextBox::BaseFont() const { return document()->defaultFont(); }
+QFont RichTextBox::BaseFont() const {
+    return document()->defaultFont();
+}
 
 void RichTextBox::SetBaseFont(const QFont& font) {
     ++formatOnly_;
@@ -397,7 +410,9 @@ void RichTextBox::SelPrint(Printer& printer) const {
     printer.printDocument(*doc);
 }
 
-void RichTextBox::SendKeys(const QString& keys) { sendKeys(this, keys); }
+void RichTextBox::SendKeys(const QString& keys) {
+    sendKeys(this, keys);
+}
 
 void RichTextBox::focusInEvent(QFocusEvent* event) {
     QTextEdit::focusInEvent(event);

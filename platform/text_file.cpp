@@ -64,7 +64,9 @@ bool FieldReader::atEnd() const {
     return pos_ >= text_.size();
 }
 
-QString FieldReader::readField() { return readFieldView().toString(); }
+QString FieldReader::readField() {
+    return readFieldView().toString();
+}
 
 QStringView FieldReader::readFieldView() {
     if (atEnd())

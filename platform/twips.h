@@ -11,7 +11,9 @@ constexpr int TwipsPerPixel = 15;
 inline int twipsToPixels(double twips) {
     return static_cast<int>(std::lround(twips / TwipsPerPixel));
 }
-inline double pixelsToTwips(int pixels) { return double(pixels) * TwipsPerPixel; }
+inline double pixelsToTwips(int pixels) {
+    return double(pixels) * TwipsPerPixel;
+}
 inline QRect twipsRect(double left, double top, double width, double height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));

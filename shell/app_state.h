@@ -6,15 +6,15 @@
 namespace pukana {
 
 struct AppState {
-    QString AppDir;           ///< the program's folder, ending in one separator
-    QString DataDir;          ///< where pukana.INI, pukana2.dic and pukana.$$$ live
-    bool Modified = false;    ///< the document has unsaved changes
-    bool DocFocus = true;     ///< the document (not the file-name box) last had the focus
+    QString AppDir;        ///< the program's folder, ending in one separator
+    QString DataDir;       ///< where pukana.INI, pukana2.dic and pukana.$$$ live
+    bool Modified = false; ///< the document has unsaved changes
+    bool DocFocus = true;  ///< the document (not the file-name box) last had the focus
     int DicLoaded = 0;
-    QString BaseFontName;     ///< font of new documents
-    QString FileDir;          ///< folder of the current path, with its separator
-    QString FileExt;          ///< last four characters of the current path
-    int MruCount = 0;         ///< recent-file entries in the file menu
+    QString BaseFontName; ///< font of new documents
+    QString FileDir;      ///< folder of the current path, with its separator
+    QString FileExt;      ///< last four characters of the current path
+    int MruCount = 0;     ///< recent-file entries in the file menu
     QString FindText;
     int FindMatchCase = 0;
 };

@@ -42,8 +42,8 @@ void setBackground(QWidget* w, const QColor& colour) {
     w->setAutoFillBackground(true);
 }
 
-QPushButton* key(QWidget* parent, const char* name, const QString& caption, double left,
-                 double top, double width, double height, double points = 12) {
+QPushButton* key(QWidget* parent, const char* name, const QString& caption, double left, double top,
+                 double width, double height, double points = 12) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1StringView(name));
     b->setFont(makeFont(PGothic, points));
@@ -67,8 +67,7 @@ QAction* separator(QMenu* menu, const char* name) {
 
 } // namespace
 
-MainWindow::MainWindow(AppState& state, Platform& platform)
-    : state_(state), platform_(platform) {
+MainWindow::MainWindow(AppState& state, Platform& platform) : state_(state), platform_(platform) {
     setObjectName(QStringLiteral("form1"));
     setWindowIcon(QIcon(QStringLiteral(":/pukana/icon.png")));
     setFont(makeFont(Gothic, 11.25));
@@ -107,16 +106,16 @@ void MainWindow::createControls() {
     T2->setFont(makeFont(Gothic, 9));
     T2->setGeometry(twipsRect(120, 120, 3375, 285));
 
-    I_lft = new ImageButton(alignmentPicture(AlignmentPicture::Left),
-                            QStringLiteral("ひだりよせ"), P1);
+    I_lft =
+        new ImageButton(alignmentPicture(AlignmentPicture::Left), QStringLiteral("ひだりよせ"), P1);
     I_lft->setObjectName(QStringLiteral("I_lft"));
     I_lft->setGeometry(twipsRect(4380, 180, 240, 240));
     I_cnt = new ImageButton(alignmentPicture(AlignmentPicture::Centre),
                             QStringLiteral("ちゅうおうそろえ"), P1);
     I_cnt->setObjectName(QStringLiteral("I_cnt"));
     I_cnt->setGeometry(twipsRect(4680, 180, 240, 240));
-    I_rt = new ImageButton(alignmentPicture(AlignmentPicture::Right),
-                           QStringLiteral("みぎよせ"), P1);
+    I_rt =
+        new ImageButton(alignmentPicture(AlignmentPicture::Right), QStringLiteral("みぎよせ"), P1);
     I_rt->setObjectName(QStringLiteral("I_rt"));
     I_rt->setGeometry(twipsRect(4980, 180, 240, 240));
 

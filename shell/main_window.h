@@ -46,22 +46,22 @@ public:
     QWidget* client() const { return client_; }
 
     // Controls, named as designed.
-    QWidget* P1 = nullptr;       ///< toolbar panel
-    FileNameBox* T2 = nullptr;   ///< file-name box
+    QWidget* P1 = nullptr;     ///< toolbar panel
+    FileNameBox* T2 = nullptr; ///< file-name box
     ImageButton* I_lft = nullptr;
     ImageButton* I_cnt = nullptr;
     ImageButton* I_rt = nullptr;
-    QFrame* Line1 = nullptr;     ///< indicator line
-    RichTextBox* T1 = nullptr;   ///< the document
-    QFrame* P3 = nullptr;        ///< page-edge marker
+    QFrame* Line1 = nullptr;      ///< indicator line
+    RichTextBox* T1 = nullptr;    ///< the document
+    QFrame* P3 = nullptr;         ///< page-edge marker
     QListWidget* List1 = nullptr; ///< conversion candidates
-    QWidget* P2 = nullptr;       ///< keyboard panel
-    QFrame* F1 = nullptr;        ///< key frame
+    QWidget* P2 = nullptr;        ///< keyboard panel
+    QFrame* F1 = nullptr;         ///< key frame
     QPushButton* btn_hiragana = nullptr;
     QPushButton* btn_katakana = nullptr;
     QPushButton* btn_suuji = nullptr;
     QPushButton* btn_hankaku = nullptr;
-    QList<QPushButton*> Btn;     ///< element 0 is the hidden template; 1..105 the keys
+    QList<QPushButton*> Btn; ///< element 0 is the hidden template; 1..105 the keys
     QPushButton* btn_del = nullptr;
     QPushButton* btn_bs = nullptr;
     QPushButton* btn_cr = nullptr;
@@ -83,7 +83,7 @@ public:
     QAction* M_Printer = nullptr;
     QAction* m_sp4 = nullptr;
     QAction* M_EXIT = nullptr;
-    QList<QAction*> m_f;         ///< element 0: separator before the recent files
+    QList<QAction*> m_f; ///< element 0: separator before the recent files
     QMenu* M_Edit = nullptr;
     QAction* m_xf = nullptr;
     QAction* m_sp = nullptr;

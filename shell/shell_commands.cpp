@@ -120,10 +120,16 @@ bool ShellCommands::Owari() {
     return false;
 }
 
-bool ShellCommands::Form_QueryUnload() { return !Owari(); }
+bool ShellCommands::Form_QueryUnload() {
+    return !Owari();
+}
 
-bool ShellCommands::Form_Unload() { return !Owari(); }
+bool ShellCommands::Form_Unload() {
+    return !Owari();
+}
 
-void ShellCommands::M_EXIT_Click() { Owari(); }
+void ShellCommands::M_EXIT_Click() {
+    Owari();
+}
 
 } // namespace pukana

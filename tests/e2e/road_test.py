@@ -140,6 +140,12 @@ def region_pixels(path, x, y, w, h):
     return raw
 
 
+def wait_until(condition, seconds=10):
+    end = time.time() + seconds
+    while time.time() < end and not condition():
+        time.sleep(0.2)
+
+
 def wait_for(path, seconds=15):
     end = time.time() + seconds
     while time.time() < end:
@@ -215,6 +221,7 @@ def main():
         open(script, "w", encoding="utf-8").write(txt + "\n")
         editor.keys("alt+f", "a")
         wait_for(txt)
+        wait_until(lambda: editor.title() == txt)
         if editor.title() != txt:
             fail(f"caption after saving is {editor.title()!r}")
         editor.keys("alt+f", "x")
@@ -245,7 +252,7 @@ def main():
         if panel[:3] != bytes([0xC0, 0xC0, 0xC0]):
             fail(f"the keyboard panel is not shown after a restart ({panel[:3].hex()})")
         editor.keys("alt+f", "Up", "Return")  # the last (oldest) recent entry: みち.rtf
-        time.sleep(1.0)
+        wait_until(lambda: editor.title() == rtf)
         if editor.title() != rtf:
             fail(f"the recent .rtf entry opened {editor.title()!r}")
         again = os.path.join(desktop, "もういちど.rtf")

@@ -35,14 +35,13 @@ TEST_F(Startup, StepsRunInTheirOrderAndEndReady) {
     QStringList steps;
     window->shell->trace = [&](const char* s) { steps << QString::fromUtf8(s); };
     start();
-    const QStringList expected = {
-        QStringLiteral("AppDir"),      QStringLiteral("hourglass"),
-        QStringLiteral("dicread"),     QStringLiteral("BaseFontName"),
-        QStringLiteral("iniread"),     QStringLiteral("centre"),
-        QStringLiteral("show"),        QStringLiteral("unload splash"),
-        QStringLiteral("newdoc"),      QStringLiteral("create keys"),
-        QStringLiteral("btnset"),      QStringLiteral("DocFocus"),
-        QStringLiteral("default pointer")};
+    const QStringList expected = {QStringLiteral("AppDir"),         QStringLiteral("hourglass"),
+                                  QStringLiteral("dicread"),        QStringLiteral("BaseFontName"),
+                                  QStringLiteral("iniread"),        QStringLiteral("centre"),
+                                  QStringLiteral("show"),           QStringLiteral("unload splash"),
+                                  QStringLiteral("newdoc"),         QStringLiteral("create keys"),
+                                  QStringLiteral("btnset"),         QStringLiteral("DocFocus"),
+                                  QStringLiteral("default pointer")};
     EXPECT_EQ(steps, expected);
     EXPECT_EQ(state.AppDir, appDir.path() + QLatin1Char('/'));
     EXPECT_EQ(state.DicLoaded, 1);

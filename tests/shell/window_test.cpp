@@ -46,8 +46,9 @@ TEST_F(MainWindowTest, MenuBarShowsFourMenusAndKeepsTheHiddenOnesHidden) {
     QStringList hidden;
     for (QAction* a : window->menuBar()->actions())
         (a->isVisible() ? visible : hidden) << a->text();
-    EXPECT_EQ(visible, (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("へんしゅう(&E)"),
-                                    QStringLiteral("ひょうじ(&V)"), QStringLiteral("ヘルプ(&H)")}));
+    EXPECT_EQ(visible,
+              (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("へんしゅう(&E)"),
+                           QStringLiteral("ひょうじ(&V)"), QStringLiteral("ヘルプ(&H)")}));
     EXPECT_EQ(hidden, (QStringList{QStringLiteral("検索(&S)"), QStringLiteral("書体(&T)")}));
     EXPECT_FALSE(window->M_Edit_Item[2]->isVisible());
     EXPECT_EQ(window->M_Edit_Item[2]->text(), QStringLiteral("貼り付けold(&P)"));

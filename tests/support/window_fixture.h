@@ -2,10 +2,10 @@
 // directory that holds copies of the shipped data files.
 #pragma once
 
+#include "platform/file_name_box.h"
 #include "shell/app_state.h"
 #include "shell/main_window.h"
 #include "shell/shell_commands.h"
-#include "platform/file_name_box.h"
 #include "tests/support/scripted_platform.h"
 
 #include <QDir>
@@ -22,8 +22,8 @@ protected:
         ASSERT_TRUE(appDir.isValid());
         ASSERT_TRUE(desktopDir.isValid());
         for (const char* name : {"btn.dat", "pukana.dic", "PUKANA.txt"}) {
-            const QString source = QStringLiteral(PUKANA_SOURCE_DIR "/data/") +
-                                   QLatin1StringView(name);
+            const QString source =
+                QStringLiteral(PUKANA_SOURCE_DIR "/data/") + QLatin1StringView(name);
             if (QFile::exists(source))
                 QFile::copy(source, appDir.filePath(QLatin1StringView(name)));
         }
