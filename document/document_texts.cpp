@@ -12,7 +12,9 @@ QString saveErrorMessage(const QString& description, const QString& path) {
            u"'をとじるときにエラーがはっせいしました。もういちどじっこうしてください。";
 }
 
-QString unencodableQuestion(int count, QStringView samples) {
+namespace {
+/// The first few characters that Shift_JIS cannot hold, blank-separated, "…" when cut short.
+QString sampleLine(int count, QStringView samples) {
     QString shown;
     int shownCount = 0;
     for (qsizetype i = 0; i < samples.size(); ++i) {
@@ -26,8 +28,19 @@ QString unencodableQuestion(int count, QStringView samples) {
     }
     if (count > shownCount)
         shown += u" …";
+    return shown;
+}
+} // namespace
+
+QString unencodableQuestion(int count, QStringView samples) {
     return u"シフトJISでほぞんできないもじが " + QString::number(count) + u" こあります。\n" +
-           shown + u"\n\nこれらのもじを「?」にかえてほぞんしますか ?";
+           sampleLine(count, samples) + u"\n\nこれらのもじを「?」にかえてほぞんしますか ?";
+}
+
+QString conversionLossQuestion(int count, QStringView samples) {
+    return u"シフトJISであらわせないもじが " + QString::number(count) + u" こあります。\n" +
+           sampleLine(count, samples) +
+           u"\n\nしょしきをけすと、これらのもじは「?」になります。つづけますか ?";
 }
 
 QString scratchFileErrorMessage(const QString& description) {

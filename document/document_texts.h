@@ -25,6 +25,10 @@ QString saveErrorMessage(const QString& description, const QString& path);
 /// and become "?", showing `samples` (the first few, blank-separated, "…" when there are more).
 QString unencodableQuestion(int count, QStringView samples);
 
+/// Asks before dropping the formatting would turn `count` characters that Shift_JIS cannot
+/// hold into "?", showing the first few `samples`.
+QString conversionLossQuestion(int count, QStringView samples);
+
 /// The message when the scratch file of the drop-formatting command cannot be used.
 QString scratchFileErrorMessage(const QString& description);
 

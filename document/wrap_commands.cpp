@@ -3,7 +3,6 @@
 #include "document/document_commands.h"
 
 #include "document/document_texts.h"
-#include "document/document_ui_texts.h"
 #include "document/plain_text.h"
 #include "document/settings_file.h"
 #include "document/wrap_width.h"
