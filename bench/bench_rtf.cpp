@@ -2,6 +2,11 @@
 // character and paragraph formatting.
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
+#include "platform/rich_text_box.h"
+#include "platform/text_file.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -89,4 +94,33 @@ void BM_WriteRtf(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteRtf)->Unit(benchmark::kMillisecond);
 
+// Opening the file in the editor's document control until its first screen is shown.
+void BM_OpenRtfInEditor(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("five.rtf"));
+    pukana::writeFileSafely(path, sampleRtf());
+    for (auto _ : state) {
+        auto box = std::make_unique<pukana::RichTextBox>();
+        box->resize(702, 300);
+        box->show();
+        box->LoadFile(path, 0);
+        QCoreApplication::processEvents();
+        box->repaint();
+        benchmark::DoNotOptimize(box->TextLength());
+        state.PauseTiming(); // closing the editor is not part of opening
+        box.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenRtfInEditor)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
