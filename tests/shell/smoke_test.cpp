@@ -5,9 +5,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QtGlobal>
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
+#endif
 
 namespace {
 bool copyProgram(const QString& to) {
@@ -25,6 +28,9 @@ bool copyProgram(const QString& to) {
 } // namespace
 
 TEST(Smoke, StartsAndEndsThroughTheClosingRoutine) {
+#ifndef Q_OS_UNIX
+    GTEST_SKIP() << "a session's end arrives as SIGTERM only on Unix";
+#else
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(copyProgram(dir.path()));
@@ -44,6 +50,7 @@ TEST(Smoke, StartsAndEndsThroughTheClosingRoutine) {
     EXPECT_EQ(program.exitCode(), 0);
     // The closing routine writes the settings beside the program.
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("pukana.INI"))));
+#endif
 }
 
 TEST(Smoke, WithoutItsKeyFileItSaysSoAndFails) {
