@@ -1,192 +1,88 @@
-// The document's path and name box, the save question, wrapping and the text-mode commands.
+// The document's path and name box, the save question, wrapping, the text-mode commands and
+// the settings file with the recent files across restarts.
 #include "tests/document/document_window_fixture.h"
 
+#include "document/settings_file.h"
+#include "platform/cp932.h"
 #include "platform/twips.h"
 
 #include <QDir>
-#include <QTextBlock>
 
 using namespace pukana;
 using namespace Qt::StringLiterals;
 
-namespace {
-const QString QuestionText = u"へんしゅうちゅうのぶんしょをほぞんしますか ?"_s;
-} // namespace
-
 using DocumentState = test::DocumentWindow;
 
-TEST_F(DocumentState, NewDocumentIsAnUnmodifiedRichTextOnTheDesktop) {
+TEST_F(DocumentState, NewDocumentAndNameBox) {
     modify();
     doc().newdoc();
     EXPECT_EQ(caption(), QDir::toNativeSeparators(desktopDir.path()) + u"/新規.rtf"_s);
-    EXPECT_EQ(box(), u"新規"_s);
-    EXPECT_EQ(state.FileExt, u".rtf"_s);
-    EXPECT_EQ(lineColor(), 0x0000FFu);
-    EXPECT_FALSE(window->M_Wrap->isChecked());
-    EXPECT_TRUE(markerShown());
-    EXPECT_EQ(t1().RightMargin(), platform.recordingPrinter.widthTwips);
-    EXPECT_TRUE(t1().Text().isEmpty());
-    EXPECT_EQ(t1().BaseFont().family(), state.BaseFontName);
-    EXPECT_FALSE(state.Modified);
-}
-
-TEST_F(DocumentState, NamesetSplitsThePath) {
-    doc().nameset(u"/doc/README"_s);
-    EXPECT_EQ(state.FileExt, u"ADME"_s);
-    EXPECT_EQ(state.FileDir, u"/doc/"_s);
-    EXPECT_EQ(box(), u"RE"_s);
-    EXPECT_EQ(lineColor(), 0xFF0000u);
-    EXPECT_EQ(caption(), u"/doc/README"_s);
-
-    doc().nameset(u"/doc/A.RTF"_s);
-    EXPECT_EQ(lineColor(), 0x0000FFu);
-    EXPECT_EQ(box(), u"A"_s);
-
-    doc().nameset(u"memo.txt"_s);
-    EXPECT_TRUE(state.FileDir.isEmpty());
-    EXPECT_EQ(box(), u"memo"_s);
-    EXPECT_EQ(caption(), u"memo.txt"_s);
-}
-
-TEST_F(DocumentState, ShortNamesStayWholeInTheBox) {
-    // A name part of four characters or fewer has no room for an extension: the box shows
-    // it whole and rebuilds the very same path.
-    for (const QString& path : {u"/d/a.b"_s, u"/d/.txt"_s, u"/d/x"_s}) {
+    EXPECT_EQ(lineColor(), QColor(Qt::red));
+    // Short names show whole in the box; every name rebuilds the very same path.
+    for (const QString& path : {u"/d/a.b"_s, u"/doc/README"_s}) {
         doc().nameset(path);
-        EXPECT_EQ(caption(), path);
-        EXPECT_TRUE(state.FileExt.isEmpty()) << path.toStdString();
-        EXPECT_EQ(state.FileDir + box() + state.FileExt, path);
+        EXPECT_EQ(state.FileDir + window->T2->text() + state.FileExt, path);
     }
-}
-
-TEST_F(DocumentState, TheBoxRenamesTheNextSaveTarget) {
+    EXPECT_EQ(lineColor(), QColor(Qt::blue));
+    // Typing into the box renames the next save target.
     doc().nameset(u"/d/memo.txt"_s);
     state.Modified = false;
     window->T2->setText(u"memo2"_s);
     EXPECT_EQ(caption(), u"/d/memo2.txt"_s);
-    EXPECT_TRUE(state.Modified); // the content never changed
-
-    window->T2->clear();
-    EXPECT_EQ(box(), u"新規"_s);
-    EXPECT_EQ(caption(), u"/d/新規.txt"_s);
-
-    // A folder typed into the box moves the target there.
+    EXPECT_TRUE(state.Modified);
     window->T2->setText(u"sub/x"_s);
     EXPECT_EQ(caption(), u"/d/sub/x.txt"_s);
-    EXPECT_EQ(state.FileDir, u"/d/sub/"_s);
-    EXPECT_EQ(box(), u"x"_s);
-    window->T2->setText(u"more/"_s);
-    EXPECT_EQ(caption(), u"/d/sub/more/新規.txt"_s);
-    EXPECT_EQ(box(), u"新規"_s);
 }
 
-// The save question before new, open and a recent-file entry.
-enum class Command { New, Open, Recent };
-
-class SaveQuestion : public test::DocumentWindow, public ::testing::WithParamInterface<Command> {
+// The save question before 0: new, 1: open and 2: a recent-file entry.
+class SaveQuestion : public test::DocumentWindow, public ::testing::WithParamInterface<int> {
 protected:
-    void SetUp() override {
-        DocumentWindow::SetUp();
-        target = file(u"target.txt"_s);
-        writeBytes(target, "target\r\n");
-        doc().mruadd(target);
-    }
     void run() {
-        switch (GetParam()) {
-        case Command::New:
-            window->M_New->trigger();
-            break;
-        case Command::Open:
+        if (GetParam() == 1)
             choose(target);
-            window->M_Open->trigger();
-            break;
-        case Command::Recent:
-            window->m_f[1]->trigger();
-            break;
-        }
+        QList<QAction*>{window->M_New, window->M_Open, window->m_f[1]}[GetParam()]->trigger();
     }
-    /// What the command does when it goes on.
-    QString expectedText() const { return GetParam() == Command::New ? QString() : u"target\n"_s; }
     QString target;
 };
 
-TEST_P(SaveQuestion, UnmodifiedGoesOnWithoutAsking) {
-    run();
-    EXPECT_TRUE(platform.messages.isEmpty());
-    EXPECT_EQ(t1().Text(), expectedText());
-}
-
-TEST_P(SaveQuestion, CancelStops) {
+TEST_P(SaveQuestion, CancelNoAndYes) {
+    target = fileWith(u"target.txt"_s, "target\r\n");
+    doc().mruadd(target);
+    const QString goneOn = GetParam() == 0 ? QString() : u"target\n"_s;
     modify(u"mine"_s);
     platform.msgAnswers = {msg::ResultCancel};
     run();
-    ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_EQ(platform.messages[0].text, QuestionText);
-    EXPECT_EQ(platform.messages[0].style, 0x33);
-    EXPECT_EQ(t1().Text(), u"mine"_s);
-    EXPECT_TRUE(state.Modified);
-    EXPECT_TRUE(platform.fileRequests.isEmpty());
-}
-
-TEST_P(SaveQuestion, NoDropsTheChangesAndGoesOn) {
-    modify(u"mine"_s);
-    platform.msgAnswers = {msg::ResultNo};
-    run();
-    EXPECT_EQ(t1().Text(), expectedText());
-    EXPECT_FALSE(state.Modified);
-}
-
-TEST_P(SaveQuestion, YesWithCancelledSaveAsStops) {
-    modify(u"mine"_s);
-    const QString before = caption();
+    EXPECT_EQ(platform.messages.size(), 1);
+    // Yes with a cancelled Save As stops as well, although the document has a path.
     platform.msgAnswers = {msg::ResultYes};
     platform.fileAnswers = {std::nullopt};
     run();
     ASSERT_EQ(platform.fileRequests.size(), 1);
-    EXPECT_TRUE(platform.fileRequests[0].save); // Save As, although the document has a path
+    EXPECT_TRUE(platform.fileRequests[0].save);
     EXPECT_EQ(t1().Text(), u"mine"_s);
-    EXPECT_EQ(caption(), before);
-    EXPECT_TRUE(state.Modified);
-}
-
-TEST_P(SaveQuestion, YesWithASavedDocumentGoesOn) {
-    modify(u"mine"_s);
-    const QString saved = file(u"mine.txt"_s);
-    platform.msgAnswers = {msg::ResultYes};
-    choose(saved);
+    platform.msgAnswers = {msg::ResultNo};
     run();
-    EXPECT_EQ(readBytes(saved), "mine");
-    EXPECT_EQ(t1().Text(), expectedText());
+    EXPECT_EQ(t1().Text(), goneOn);
+    modify(u"mine"_s);
+    platform.msgAnswers = {msg::ResultYes};
+    platform.fileAnswers.clear(); // answers left by commands that stopped
+    choose(files.filePath(u"mine.txt"_s));
+    run();
+    EXPECT_TRUE(readBytes(files.filePath(u"mine.txt"_s)).contains("mine"));
+    EXPECT_EQ(t1().Text(), goneOn);
     EXPECT_FALSE(state.Modified);
 }
 
-INSTANTIATE_TEST_SUITE_P(NewOpenRecent, SaveQuestion,
-                         ::testing::Values(Command::New, Command::Open, Command::Recent));
+INSTANTIATE_TEST_SUITE_P(NewOpenRecent, SaveQuestion, ::testing::Values(0, 1, 2));
 
-TEST_F(DocumentState, WrapItemSwitchesMarginAndMarker) {
-    window->resize(800, 600);
-    window->layout();
-    t1().SetText(u"abcdef"_s);
-    t1().SetSelStart(2);
-    t1().SetSelLength(3);
-    window->M_Wrap->trigger();
-    EXPECT_TRUE(window->M_Wrap->isChecked());
-    EXPECT_FALSE(markerShown());
-    EXPECT_EQ(t1().RightMargin(), pixelsToTwips(t1().width()) - 400);
-    // The selection collapses to its start.
-    EXPECT_EQ(t1().SelStart(), 2);
-    EXPECT_EQ(t1().SelLength(), 0);
-
-    doc().M_Wrap_Click();
-    EXPECT_FALSE(window->M_Wrap->isChecked());
-    EXPECT_TRUE(markerShown());
-    EXPECT_EQ(t1().RightMargin(), platform.recordingPrinter.widthTwips);
-}
-
-TEST_F(DocumentState, NarrowWindowKeepsThePageMarginUntilWidened) {
+TEST_F(DocumentState, WrapSwitchesMarginAndMarker) {
     window->T1->setFixedWidth(twipsToPixels(1350));
-    doc().M_Wrap_Click();
+    t1().SetText(u"abcdef"_s);
+    select(2, 3);
+    window->M_Wrap->trigger();
     EXPECT_FALSE(markerShown());
+    // The selection collapses to its start; a narrow window keeps the page margin.
+    EXPECT_EQ(t1().SelStart() + t1().SelLength(), 2);
     EXPECT_EQ(t1().RightMargin(), platform.recordingPrinter.widthTwips);
     window->T1->setFixedWidth(twipsToPixels(6000));
     doc().wrapset();
@@ -195,69 +91,64 @@ TEST_F(DocumentState, NarrowWindowKeepsThePageMarginUntilWidened) {
 
 TEST_F(DocumentState, DroppingFormattingKeepsTheCharacters) {
     t1().SetText(u"太字\nふつう"_s);
-    t1().SetSelStart(0);
-    t1().SetSelLength(2);
+    select(0, 2);
     t1().SetSelBold(true);
-    t1().SetSelColor(0xFF);
-    t1().SetSelAlignment(2);
-    state.Modified = false;
-
     platform.msgAnswers = {msg::ResultCancel};
     doc().M_ConvText_Click();
-    EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(platform.messages.last().title, u"テキスト表示モード切り替え"_s);
-    t1().SetSelStart(0);
-    t1().SetSelLength(2);
+    select(0, 2);
     EXPECT_EQ(t1().SelBold(), true);
-
     doc().M_ConvText_Click(); // OK by default
-    EXPECT_EQ(platform.beeps, 2);
     EXPECT_EQ(t1().Text(), u"太字\nふつう\n"_s);
-    t1().SetSelStart(0);
-    t1().SetSelLength(2);
+    select(0, 2);
     EXPECT_EQ(t1().SelBold(), false);
-    EXPECT_EQ(t1().SelColor(), 0u);
-    EXPECT_EQ(t1().document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-              Qt::AlignLeft);
-    EXPECT_TRUE(state.Modified);
-    EXPECT_FALSE(QFile::exists(appFile(u"pukana.$$$"_s)));
-}
 
-TEST_F(DocumentState, DroppingFormattingAsksBeforeLosingCharacters) {
+    // Characters Shift JIS cannot hold need consent.
     t1().SetText(u"a😀b"_s);
     platform.msgAnswers = {msg::ResultOk, msg::ResultNo};
     doc().M_ConvText_Click();
-    EXPECT_TRUE(platform.lastMessage().contains(u"😀"_s));
     EXPECT_EQ(t1().Text(), u"a😀b"_s);
-
     platform.msgAnswers = {msg::ResultOk, msg::ResultYes};
     doc().M_ConvText_Click();
     EXPECT_EQ(t1().Text(), u"a?b\n"_s);
-}
-
-TEST_F(DocumentState, UnusableScratchFileLeavesTheDocument) {
-    t1().SetText(u"そのまま"_s);
-    state.DataDir = file(u"missing/"_s);
+    // An unusable scratch file leaves the document alone.
+    state.DataDir = files.filePath(u"missing/"_s);
     doc().M_ConvText_Click();
-    EXPECT_EQ(t1().Text(), u"そのまま"_s);
-    EXPECT_TRUE(platform.lastMessage().contains(u"しょしきをけせませんでした"_s));
+    EXPECT_EQ(t1().Text(), u"a?b\n"_s);
     EXPECT_EQ(platform.messages.last().style, msg::OkExclamation);
 }
 
-TEST_F(DocumentState, RichTextSourceRoundTrip) {
-    t1().SetText(u"abc"_s);
-    t1().SetSelStart(0);
-    t1().SetSelLength(1);
-    t1().SetSelBold(true);
-    const QString before = t1().Text();
-    doc().M_ToTXT_Click();
-    EXPECT_TRUE(t1().Text().startsWith(u"{\\rtf"_s));
-    doc().M_ToRTF_Click();
-    EXPECT_EQ(t1().Text(), before);
-    t1().SetSelStart(0);
-    t1().SetSelLength(1);
-    EXPECT_EQ(t1().SelBold(), true);
-    t1().SetSelStart(1);
-    t1().SetSelLength(1);
-    EXPECT_EQ(t1().SelBold(), false);
+TEST_F(DocumentState, RecentFilesSurviveARestartWithKeyboardAndFont) {
+    // Ends this window and starts the program again on the same folders.
+    const auto restart = [this] {
+        window.reset();
+        state = AppState();
+        window = std::make_unique<MainWindow>(state, platform);
+        start();
+    };
+    const QString settings = appFile(u"pukana.INI"_s);
+    ASSERT_TRUE(saveSettings(settings, cp932::encode(u"[font]ＭＳ 明朝\r\n\"/a/one, two.txt\"\r\n"
+                                                     u"\"[odd].txt\"\r\n"_s)));
+    restart();
+    EXPECT_EQ(state.BaseFontName, u"ＭＳ 明朝"_s);
+    EXPECT_EQ(state.MruCount, 1);
+    window->M_KB->setChecked(true);
+    // Every addition writes the settings at once; the menu shows an ampersand as itself.
+    doc().mruadd(u"/m/a&b.txt"_s);
+    EXPECT_EQ(
+        readBytes(settings),
+        cp932::encode(u"[KB]on\r\n[font]ＭＳ 明朝\r\n\"/m/a&b.txt\"\r\n\"/a/one, two.txt\"\r\n"_s));
+    EXPECT_EQ(window->m_f[1]->text(), u"/m/a&&b.txt"_s);
+    for (int i = 3; i <= 16; ++i)
+        doc().mruadd(u"/f/%1.txt"_s.arg(i));
+    restart();
+    EXPECT_TRUE(window->M_KB->isChecked());
+    EXPECT_EQ(state.MruCount, 15);
+    EXPECT_EQ(doc().recentFile(15), u"/m/a&b.txt"_s);
+    // Closing writes the settings; an unwritable folder is no failure.
+    QFile::remove(settings);
+    window->shell->M_EXIT_Click();
+    EXPECT_TRUE(readBytes(settings).startsWith("[KB]on"));
+    state.DataDir.clear();
+    doc().mruadd(u"/q/a.txt"_s);
+    EXPECT_TRUE(platform.messages.isEmpty());
 }

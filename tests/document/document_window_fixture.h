@@ -15,7 +15,6 @@ class DocumentWindow : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        ASSERT_TRUE(files.isValid());
         start();
         platform.messages.clear();
     }
@@ -23,18 +22,20 @@ protected:
     DocumentCommands& doc() { return *window->document; }
     RichTextBox& t1() { return *window->T1; }
     QString caption() const { return window->windowTitle(); }
-    QString box() const { return window->T2->text(); }
-    QString file(const QString& name) const { return files.filePath(name); }
-    QString desktopFile(const QString& name) const { return desktopDir.filePath(name); }
-
-    static void writeBytes(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    /// Writes a file in the temporary folder and returns its path.
+    QString fileWith(const QString& name, const QByteArray& bytes) const {
+        QFile f(files.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
+        return f.fileName();
     }
     static QByteArray readBytes(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void select(int start, int length) {
+        t1().SetSelStart(start);
+        t1().SetSelLength(length);
     }
     /// Makes the document unsaved by typing into it.
     void modify(const QString& text = QStringLiteral("かな")) {
@@ -42,16 +43,13 @@ protected:
         ASSERT_TRUE(state.Modified);
     }
     /// Queues the answer of the next file dialog.
-    void choose(const QString& path, int filterIndex = 0) {
+    void choose(const QString& path) {
         FileDialogRequest r;
         r.fileName = path;
-        r.filterIndex = filterIndex;
+        r.filterIndex = 0;
         platform.fileAnswers.push_back(r);
     }
-    quint32 lineColor() const {
-        const QColor c = window->Line1->palette().color(QPalette::Window);
-        return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
-    }
+    QColor lineColor() const { return window->Line1->palette().color(QPalette::Window); }
     bool markerShown() const { return window->P3->isVisibleTo(window.get()); }
 
     QTemporaryDir files;

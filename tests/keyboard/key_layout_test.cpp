@@ -1,10 +1,11 @@
-// Key grid positions, and how a mode's block of the layout file becomes the key captions.
+// Key grid positions, how a mode's block of the layout file becomes the key captions, and the
+// layout file shipped with the editor.
 #include "keyboard/key_layout.h"
 #include "platform/cp932.h"
 #include "platform/error.h"
+#include "platform/text_file.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace pukana;
@@ -13,154 +14,113 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Dot = QStringLiteral("・");
+const QString Fill = u"あいうえおかきくけこさしすせそ"_s;
+const QString SixRows = QString(Fill + u"\n"_s).repeated(6);
 
-// A layout file as it lies on disk: code page 932, CR LF after every line.
-QByteArray fileOf(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += cp932::encode(line) + "\r\n";
-    return bytes;
-}
-
-QString joined(const QStringList& captions) {
-    return captions.join(QString());
-}
-
-QStringList sevenLines(const QString& first = QString()) {
-    QStringList lines;
-    if (!first.isEmpty())
-        lines << first;
-    while (lines.size() < BlockLines)
-        lines << QStringLiteral("あいうえおかきくけこさしすせそ");
-    return lines;
+// A layout file as it lies on disk: code page 932, CR LF line ends.
+QByteArray fileOf(QString text) {
+    return cp932::encode(text.replace(u'\n', u"\r\n"_s));
 }
 
 } // namespace
-
-// Readable failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 TEST(KeyGrid, KeysTouchWithinGroupsAndRowsWrapAfterFifteen) {
     const double l0 = 1560, t0 = 240;
     const QList<QRectF> keys = keyGrid(QRectF(l0, t0, 450, 450));
     ASSERT_EQ(keys.size(), KeyCount);
-    EXPECT_EQ(keys[0], QRectF(l0, t0, 450, 450));
     EXPECT_EQ(keys[4].right(), l0 + 2250);                 // key 5 ends the first group
     EXPECT_EQ(keys[5].left(), l0 + 2280);                  // key 6 after the 30-twip gap
     EXPECT_EQ(keys[14].topLeft(), QPointF(l0 + 6360, t0)); // key 15, both gaps passed
     EXPECT_EQ(keys[15].topLeft(), QPointF(l0, t0 + 450));  // key 16 starts row 2
     EXPECT_EQ(keys[104].topLeft(), QPointF(l0 + 6360, t0 + 6 * 450));
     // A non-square template still gives square keys, its width deciding.
-    const QList<QRectF> square = keyGrid(QRectF(0, 0, 300, 200));
-    EXPECT_EQ(square[104], QRectF(14 * 300 + 60, 6 * 300, 300, 300));
+    EXPECT_EQ(keyGrid(QRectF(0, 0, 300, 200))[104], QRectF(14 * 300 + 60, 6 * 300, 300, 300));
 }
 
-TEST(Captions, LinesAreJoinedThenCutOrPaddedTo105) {
-    const QString mode = QStringLiteral("ひらがな");
-    // Key i shows character i of the joined lines: a 16-character first line pushes
-    // everything one key on, and the joined text's 106th character is dropped.
-    QStringList lines = sevenLines(QStringLiteral("あいうえおかきくけこさしすせそX"));
-    auto captions = captionsFromBytes(fileOf(QStringList{mode} + lines), mode, u"btn.dat"_s);
-    ASSERT_TRUE(captions);
-    EXPECT_EQ(captions->size(), KeyCount);
-    EXPECT_EQ(captions->at(15), u"X"_s);
-    EXPECT_EQ(captions->at(16), u"あ"_s);
-    EXPECT_EQ(joined(*captions), lines.join(QString()).left(KeyCount));
-
-    // 100 characters in all: the last five keys show the placeholder.
-    lines = sevenLines(QStringLiteral("あいうえおかきくけこ"));
-    captions = captionsFromBytes(fileOf(QStringList{mode} + lines), mode, u"btn.dat"_s);
-    ASSERT_TRUE(captions);
-    EXPECT_EQ(joined(*captions).left(100), lines.join(QString()).left(100));
-    EXPECT_EQ(captions->mid(100), QStringList(5, Dot));
-
-    // An empty line adds nothing; blanks and tabs are captions like any other character.
-    lines = QStringList{u"ab"_s, QString(), u" \tc"_s, u"d"_s, QString(), QString(), u"e"_s};
-    captions = captionsFromBytes(fileOf(QStringList{mode} + lines), mode, u"btn.dat"_s);
-    ASSERT_TRUE(captions);
-    EXPECT_EQ(captions->mid(0, 7),
-              (QStringList{u"a"_s, u"b"_s, u" "_s, u"\t"_s, u"c"_s, u"d"_s, u"e"_s}));
-    EXPECT_EQ(captions->at(7), Dot);
+TEST(Captions, HeaderLineThenSevenLinesJoinedAndCutOrPaddedTo105) {
+    const QString sixJoined = Fill.repeated(6);
+    // Mode, file, and what the keys show before the placeholders.
+    const QList<std::tuple<QString, QString, QString>> cases = {
+        // A 16-character first line pushes everything one key on; the 106th is dropped.
+        {u"ひらがな"_s, u"ひらがな\n"_s + Fill + u"X\n"_s + SixRows,
+         QString(Fill + u"X"_s + sixJoined).left(KeyCount)},
+        // 100 characters in all: the last five keys show the placeholder.
+        {u"ひらがな"_s, u"ひらがな\n"_s + Fill.left(10) + u"\n"_s + SixRows,
+         Fill.left(10) + sixJoined},
+        // Empty lines add nothing; blanks and tabs are captions like any other character.
+        {u"ひらがな"_s, u"ひらがな\nab\n\n \tc\nd\n\n\ne\n"_s, u"ab \tcde"_s},
+        // The header is the first line containing the mode name, even a data line.
+        {u"カタカナ"_s, u"# ひらがな\nx[カタカナ]\n"_s + SixRows + u"y\n"_s, sixJoined + u"y"_s},
+    };
+    for (const auto& [mode, file, joined] : cases) {
+        const auto captions = captionsFromBytes(fileOf(file), mode, u"btn.dat"_s);
+        ASSERT_TRUE(captions) << joined.toStdString();
+        ASSERT_EQ(captions->size(), KeyCount);
+        for (qsizetype i = 0; i < KeyCount; ++i)
+            EXPECT_EQ(captions->at(i), i < joined.size() ? joined.mid(i, 1) : Placeholder)
+                << joined.toStdString() << " key " << i;
+    }
+    // The name is matched exactly, without width or script folding; a mode found nowhere
+    // leaves the captions to the caller.
+    EXPECT_FALSE(captionsFromBytes(fileOf(u"ｶﾀｶﾅ かたかな\n"_s + SixRows), u"カタカナ"_s, {}));
 }
 
-TEST(Captions, HeaderIsTheFirstLineContainingTheModeName) {
-    const QStringList hira = sevenLines(QStringLiteral("ひ"));
-    QStringList data = sevenLines(QStringLiteral("アイウエオ"));
-    // A data line of the ひらがな block that mentions カタカナ stays in its block, but is also
-    // the first line containing カタカナ, so it heads that mode's block.
-    QStringList hiraWithName = hira;
-    hiraWithName[2] = QStringLiteral("ー[カタカナ]ー");
-    const QByteArray bytes = fileOf(QStringList{u"# ひらがな"_s} + hiraWithName +
-                                    QStringList{u"[カタカナ] mode"_s} + data);
-    auto captions = captionsFromBytes(bytes, u"ひらがな"_s, u"btn.dat"_s);
-    ASSERT_TRUE(captions);
-    const QString hiraText = hiraWithName.join(QString());
-    EXPECT_EQ(joined(*captions).left(hiraText.size()), hiraText);
-
-    captions = captionsFromBytes(bytes, u"カタカナ"_s, u"btn.dat"_s);
-    ASSERT_TRUE(captions);
-    const QString expected = (hira.mid(3) + QStringList{u"[カタカナ] mode"_s} + data.mid(0, 2))
-                                 .join(QString())
-                                 .left(KeyCount);
-    EXPECT_EQ(joined(*captions).left(expected.size()), expected);
-
-    // Searched exactly: no width or script folding, so ｶﾀｶﾅ and かたかな are not headers.
-    const QByteArray other = fileOf(QStringList{u"ｶﾀｶﾅ かたかな"_s} + data);
-    EXPECT_FALSE(captionsFromBytes(other, u"カタカナ"_s, u"btn.dat"_s));
-    // A mode found nowhere leaves the captions to the caller.
-    EXPECT_FALSE(captionsFromBytes(bytes, u"きごう"_s, u"btn.dat"_s));
-    EXPECT_FALSE(captionsFromBytes(QByteArray(), u"きごう"_s, u"btn.dat"_s));
-}
-
-TEST(Captions, BlockCutShortIsAnErrorNamingTheFile) {
+TEST(Captions, ShortBlockIsAnErrorNamingTheFileAndBadBytesStillGiveOneCharacterPerKey) {
     const QString path = u"/some/where/btn.dat"_s;
-    for (const QByteArray& bytes : {fileOf({u"x"_s, u"はんかく"_s}), cp932::encode(u"はんかく"_s),
-                                    fileOf(QStringList{u"はんかく"_s} + sevenLines().mid(1))}) {
+    for (const QString& file :
+         QStringList{u"x\nはんかく\n"_s, u"はんかく"_s, u"はんかく\n"_s + SixRows}) {
         try {
-            captionsFromBytes(bytes, u"はんかく"_s, path);
-            ADD_FAILURE() << "no error for " << bytes.toHex().constData();
+            captionsFromBytes(fileOf(file), u"はんかく"_s, path);
+            ADD_FAILURE() << "no error for " << file.toStdString();
         } catch (const PukanaError& e) {
             EXPECT_EQ(e.number(), err::InputPastEnd);
             EXPECT_TRUE(e.description().contains(path));
         }
     }
     // Seven lines, the last one without its line end, are a whole block.
-    QByteArray whole = fileOf(QStringList{u"はんかく"_s} + sevenLines());
-    whole.chop(2);
-    EXPECT_TRUE(captionsFromBytes(whole, u"はんかく"_s, path));
-}
+    EXPECT_TRUE(captionsFromBytes(fileOf(u"はんかく\n"_s + SixRows + Fill), u"はんかく"_s, path));
 
-TEST(Captions, BadShiftJisBytesStillGiveOneCharacterPerKey) {
-    QByteArray bytes = cp932::encode(u"ひらがな\r\n"_s);
-    bytes += QByteArray("\x81\x20\xff\xa0\x85\x40\xfc\xfc\x82", 9) + "\r\n";
-    bytes += fileOf(sevenLines().mid(1));
-    const auto captions = captionsFromBytes(bytes, u"ひらがな"_s, u"btn.dat"_s);
+    const QByteArray bad = QByteArray("\x81\x20\xff\xa0\x85\x40\xfc\xfc\x82\r\n");
+    const auto captions = captionsFromBytes(fileOf(u"a\n"_s) + bad + fileOf(SixRows), u"a"_s, {});
     ASSERT_TRUE(captions);
-    ASSERT_EQ(captions->size(), KeyCount);
     for (const QString& c : *captions)
         EXPECT_EQ(c.size(), 1);
-    EXPECT_TRUE(joined(*captions).contains(u"あいうえお"_s));
+    EXPECT_TRUE(captions->join(QString()).contains(Fill));
 }
 
-TEST(Captions, LoadingReadsTheFileAfreshAndNamesAMissingOne) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(u"btn.dat"_s);
-    try {
-        loadCaptions(path, u"ひらがな"_s);
-        ADD_FAILURE() << "no error for a missing file";
-    } catch (const PukanaError& e) {
-        EXPECT_EQ(e.number(), err::FileNotFound);
-        EXPECT_TRUE(e.description().contains(path));
+TEST(ShippedLayout, FullBlocksOfDistinctCharactersAndKanaModesMirrorEachOther) {
+    const QString file = QStringLiteral(PUKANA_SOURCE_DIR "/data/btn.dat");
+    const QString hiragana =
+        u"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわ"
+        u"をんぁぃぅぇぉゃゅょっゐゑがぎぐげござじずぜぞだぢづでどばびぶべぼぱぴぷぺぽ"_s;
+    QString katakana;
+    for (QChar c : hiragana)
+        katakana += QChar(c.unicode() + 0x60);
+    // Each mode with the characters it must offer.
+    const QStringList modes = {
+        u"ひらがな"_s, hiragana + u"ー、。「」・\u3000"_s,
+        u"カタカナ"_s, katakana + u"ー、。「」・\u3000ヴヵヶ"_s,
+        u"きごう"_s,   u"０１２３４５６７８９○●△▲□■☆★※〒々〆"_s,
+        u"はんかく"_s, u" !\"#$%&'()*+,-./0123456789:;<=>?@AZ[\\]^_`az{|}~"_s};
+    const QStringList lines = cp932::decode(readWholeFile(file)).split(u"\r\n"_s);
+    QStringList keys;
+    for (qsizetype m = 0; m < modes.size(); m += 2) {
+        SCOPED_TRACE(modes[m].toStdString());
+        keys << loadCaptions(file, modes[m]).value_or(QStringList()).join(QString());
+        // The block's own seven lines fill all 105 keys: none relies on padding or is cut.
+        const qsizetype header = lines.indexOf(modes[m]);
+        EXPECT_EQ(keys.last(), lines.mid(header + 1, BlockLines).join(QString())) << header;
+        // A free key shows the placeholder, so only the placeholder may repeat.
+        QSet<QChar> seen;
+        for (QChar c : keys.last()) {
+            EXPECT_TRUE(c == Placeholder || !seen.contains(c)) << QString(c).toStdString();
+            EXPECT_TRUE(cp932::canEncode(c.unicode())) << QString(c).toStdString();
+            seen.insert(c);
+        }
+        for (QChar c : modes[m + 1])
+            EXPECT_TRUE(seen.contains(c)) << QString(c).toStdString();
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(fileOf(QStringList{u"ひらがな"_s} + sevenLines(u"ん"_s)));
-    file.close();
-    const auto captions = loadCaptions(path, u"ひらがな"_s);
-    ASSERT_TRUE(captions);
-    EXPECT_EQ(captions->first(), u"ん"_s);
+    // The same key types the same syllable in both scripts.
+    for (qsizetype i = 0; i < hiragana.size(); ++i)
+        EXPECT_EQ(keys[0].indexOf(hiragana[i]), keys[1].indexOf(katakana[i])) << i;
 }

@@ -1,119 +1,68 @@
 #include "platform/rich_text_box.h"
-#include "shell/shell_commands.h"
 #include "tests/support/window_fixture.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 
 using namespace pukana;
-
-namespace {
-const QString Question = QStringLiteral("へんしゅうちゅうのぶんしょをほぞんしますか ?");
+using namespace Qt::StringLiterals;
 
 enum class Road { ExitCommand, CloseRequest, Unload };
-} // namespace
 
 class Shutdown : public test::WindowFixture, public ::testing::WithParamInterface<Road> {
 protected:
-    /// Takes the road out; true when the window refused to close.
+    QString ini() const { return state.DataDir + u"pukana.INI"_s; }
+
+    /// Takes the road out; true when the window stayed open. Every road writes the settings,
+    /// and the program ends with 0 exactly when the window closes.
     bool leave() {
-        // Start-up may create an empty settings file: only a new one counts as written.
-        QFile::remove(state.DataDir + QStringLiteral("pukana.INI"));
-        switch (GetParam()) {
-        case Road::ExitCommand:
-            window->shell->M_EXIT_Click();
-            return !platform.endedWith.has_value();
-        case Road::CloseRequest: {
-            QCloseEvent event;
-            QCoreApplication::sendEvent(window.get(), &event);
-            return !event.isAccepted();
-        }
-        case Road::Unload:
-            return window->shell->Form_Unload();
-        }
-        return false;
-    }
-
-    /// The closing routine writes the settings on every road, Cancel included.
-    bool settingsWritten() const {
-        return QFileInfo::exists(state.DataDir + QStringLiteral("pukana.INI"));
-    }
-
-    void modify() {
-        window->T1->SetSelText(QStringLiteral("かんじ"));
-        ASSERT_TRUE(state.Modified);
+        QFile::remove(ini()); // start-up may create one: only a new one counts as written
+        platform.endedWith.reset();
+        QCloseEvent event;
+        const bool stayed =
+            GetParam() == Road::ExitCommand ? (window->shell->M_EXIT_Click(), !platform.endedWith)
+            : GetParam() == Road::CloseRequest
+                ? (QCoreApplication::sendEvent(window.get(), &event), !event.isAccepted())
+                : window->shell->Form_Unload();
+        EXPECT_TRUE(QFileInfo::exists(ini()));
+        EXPECT_EQ(platform.endedWith, stayed ? std::nullopt : std::optional(0));
+        return stayed;
     }
 };
 
-TEST_P(Shutdown, NothingUnsavedEndsWithoutAQuestion) {
+TEST_P(Shutdown, EveryBranchOfTheQuestion) {
     start();
-    EXPECT_FALSE(leave());
-    EXPECT_EQ(platform.endedWith, 0);
+    EXPECT_FALSE(leave()); // nothing unsaved: no question
     EXPECT_TRUE(platform.messages.isEmpty());
-    EXPECT_TRUE(settingsWritten());
-}
 
-TEST_P(Shutdown, CancelKeepsRunning) {
-    start();
-    modify();
+    window->T1->SetSelText(u"かんじ"_s);
+    window->M_KB_Click();
     platform.msgAnswers = {msg::ResultCancel};
     EXPECT_TRUE(leave());
-    EXPECT_FALSE(platform.endedWith.has_value());
     ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_EQ(platform.messages[0].text, Question);
+    EXPECT_EQ(platform.messages[0].text, u"へんしゅうちゅうのぶんしょをほぞんしますか ?"_s);
     EXPECT_EQ(platform.messages[0].style, 0x33);
-    EXPECT_EQ(platform.messages[0].title, QStringLiteral("PUKANA"));
-    EXPECT_TRUE(state.Modified);
-    EXPECT_TRUE(settingsWritten());
-}
+    QFile settings(ini());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("[KB]on"));
 
-TEST_P(Shutdown, NoEndsAndLosesTheChanges) {
-    start();
-    modify();
+    platform.msgAnswers = {msg::ResultYes};
+    platform.fileAnswers = {std::nullopt}; // Save As cancelled
+    EXPECT_TRUE(leave());
+    EXPECT_TRUE(state.Modified);
+
+    FileDialogRequest chosen;
+    chosen.fileName = desktopDir.filePath(u"おわり.txt"_s);
+    platform.msgAnswers = {msg::ResultYes};
+    platform.fileAnswers = {chosen};
+    EXPECT_FALSE(leave());
+    EXPECT_TRUE(QFileInfo::exists(chosen.fileName));
+
+    window->T1->SetSelText(u"かんじ"_s);
     platform.msgAnswers = {msg::ResultNo};
     EXPECT_FALSE(leave());
-    EXPECT_EQ(platform.endedWith, 0);
-    EXPECT_TRUE(settingsWritten());
-}
-
-TEST_P(Shutdown, YesWithACancelledSaveAsKeepsRunning) {
-    start();
-    modify();
-    platform.msgAnswers = {msg::ResultYes};
-    platform.fileAnswers = {std::nullopt};
-    EXPECT_TRUE(leave());
-    EXPECT_FALSE(platform.endedWith.has_value());
-    EXPECT_TRUE(state.Modified);
-    EXPECT_TRUE(settingsWritten());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllRoads, Shutdown,
                          ::testing::Values(Road::ExitCommand, Road::CloseRequest, Road::Unload));
-
-TEST_P(Shutdown, YesWithASaveEndsAndEveryBranchWritesTheSettings) {
-    start();
-    modify();
-    const QString path = desktopDir.filePath(QStringLiteral("おわり.txt"));
-    platform.msgAnswers = {msg::ResultYes};
-    FileDialogRequest chosen;
-    chosen.fileName = path;
-    platform.fileAnswers = {chosen};
-    EXPECT_FALSE(leave());
-    EXPECT_EQ(platform.endedWith, 0);
-    EXPECT_TRUE(QFileInfo::exists(path));
-    EXPECT_FALSE(state.Modified);
-    EXPECT_TRUE(settingsWritten());
-}
-
-TEST_P(Shutdown, CancelStillWritesTheSettings) {
-    start();
-    modify();
-    window->M_KB_Click();
-    platform.msgAnswers = {msg::ResultCancel};
-    EXPECT_TRUE(leave());
-    QFile settings(state.DataDir + QStringLiteral("pukana.INI"));
-    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(settings.readAll().contains("[KB]on"));
-}
