@@ -63,12 +63,3 @@ void BM_MenuConversionFillsTheList(benchmark::State& st) {
 BENCHMARK(BM_MenuConversionFillsTheList)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,6 +8,7 @@
 #include "shell/application.h"
 #include "shell/main_window.h"
 
+#include "bench/bench_support.h"
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBlock>
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -23,24 +25,7 @@ using namespace pukana;
 
 namespace {
 
-// About 100 bytes of novel-like Shift_JIS per line, varied a little from line to line.
-QByteArray novel(qsizetype targetBytes) {
-    const QString sentences[] = {
-        QStringLiteral("吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。"),
-        QStringLiteral("何でも薄暗いじめじめした所でニャーニャー泣いていた事だけは記憶している。"),
-        QStringLiteral("Chapter 1: ｶﾀｶﾅ and ASCII, 1234567890; ①②③ ㈱ 髙﨑 "),
-    };
-    QByteArray lines[3];
-    for (int i = 0; i < 3; ++i)
-        lines[i] = cp932::encode(sentences[i]) + cp932::encode(sentences[(i + 1) % 3]).left(30);
-    QByteArray bytes;
-    bytes.reserve(targetBytes + 200);
-    for (int n = 0; bytes.size() < targetBytes; ++n) {
-        bytes += lines[n % 3];
-        bytes += "\r\n";
-    }
-    return bytes;
-}
+using bench::novelShiftJis;
 
 /// Resident memory of this process in bytes.
 double residentBytes() {
@@ -65,7 +50,7 @@ struct Editor {
         path = dir.filePath(QStringLiteral("novel.txt"));
         QFile f(path);
         f.open(QIODevice::WriteOnly);
-        bytes = novel(qsizetype(megabytes) << 20);
+        bytes = novelShiftJis(qsizetype(megabytes) << 20);
         f.write(bytes);
         f.close();
         QApplication::processEvents();
@@ -157,14 +142,3 @@ BENCHMARK(BM_OpenShownAndAnswering)->Arg(10)->Unit(benchmark::kMillisecond)->Ite
 BENCHMARK(BM_Save)->Arg(2)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ResizeWrappedAtWindowEdge)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(4);
 BENCHMARK(BM_ResizeWrappedAtPageWidth)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(4);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions(); // the fonts the program renders with
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,8 +1,8 @@
 // Reading and writing a 5 MB Rich Text Format document of Japanese text with mixed
 // character and paragraph formatting.
+#include "platform/rich_text_box.h"
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
-#include "platform/rich_text_box.h"
 #include "platform/text_file.h"
 
 #include <QApplication>
@@ -115,12 +115,3 @@ void BM_OpenRtfInEditor(benchmark::State& state) {
 BENCHMARK(BM_OpenRtfInEditor)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,6 +2,8 @@
 // upper-cased for the case-insensitive search). Target: under 100 ms per search.
 #include "search/find_core.h"
 
+#include "bench/bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace pukana::search;
@@ -11,16 +13,7 @@ namespace {
 // Japanese prose with Latin words and line breaks: 10 Mi characters, more than a 10 MB file
 // (at one or two bytes a character) can hold.
 const QString& document() {
-    static const QString text = [] {
-        const QString line = QStringLiteral("きょうは Pukana でぶんしょをかきました。漢字も"
-                                            "カタカナも ABC abc 123 もつかえます。\r\n");
-        QString t;
-        const qsizetype units = 10 * 1024 * 1024;
-        t.reserve(units + line.size());
-        while (t.size() < units)
-            t += line;
-        return t;
-    }();
+    static const QString text = pukana::bench::searchableProse(10 * 1024 * 1024);
     return text;
 }
 

@@ -7,7 +7,9 @@
 #include "shell/app_state.h"
 #include "shell/main_window.h"
 
+#include "bench/bench_support.h"
 #include <QApplication>
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -29,14 +31,7 @@ struct Editor {
         // Wrapped at a real width, as in the shown editor: a zero wrap width would lay out
         // one character a line.
         window->T1->SetRightMargin(15 * 800);
-        const QString line = QStringLiteral("きょうは Pukana でぶんしょをかきました。漢字も"
-                                            "カタカナも ABC abc 123 もつかえます。\r\n");
-        QString text;
-        const qsizetype units = 10 * 1024 * 1024;
-        text.reserve(units + line.size());
-        while (text.size() < units)
-            text += line;
-        window->T1->SetText(text);
+        window->T1->SetText(bench::searchableProse(10 * 1024 * 1024));
         state.FindText = QStringLiteral("みつからないABC");
     }
     AppState state;
@@ -69,13 +64,3 @@ void findprevWindow(benchmark::State& st) {
 
 BENCHMARK(findnextWindow)->ArgName("matchCase")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(findprevWindow)->ArgName("matchCase")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

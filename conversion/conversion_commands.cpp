@@ -21,22 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace pukana {
 
-namespace {
-
-/// The hourglass for as long as it lives, also when an error leaves early.
-class Hourglass {
-public:
-    explicit Hourglass(Platform& platform) : p_(platform) { p_.setPointer(pointer::Hourglass); }
-    ~Hourglass() { p_.setPointer(pointer::Default); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-
-private:
-    Platform& p_;
-};
-
-} // namespace
-
 ConversionCommands::ConversionCommands(MainWindow& window, AppState& state, Platform& platform)
     : w_(window), s_(state), p_(platform), dic_(std::make_unique<Dictionary>()) {
     QListWidget* list = w_.List1;
@@ -72,7 +56,7 @@ ConversionCommands::~ConversionCommands() = default;
 void ConversionCommands::dicread() {
     DicReadReport report;
     {
-        Hourglass busy(p_);
+        BusyPointer busy(p_);
         report = dic_->dicread(s_.AppDir, s_.DataDir);
     }
     if (!report.notice.isEmpty())
@@ -91,7 +75,7 @@ void ConversionCommands::henkan() {
         s_.DicLoaded = 1;
     }
     {
-        Hourglass busy(p_);
+        BusyPointer busy(p_);
         const QStringList candidates = henkanCandidates(reading, *dic_);
         const QScopedValueRollback quiet(quiet_, true);
         w_.List1->clear();

@@ -2,6 +2,7 @@
 
 #include "document/document_texts.h"
 #include "document/path_naming.h"
+#include "platform/bgr_color.h"
 #include "platform/file_name_box.h"
 #include "platform/platform.h"
 #include "platform/rich_text_box.h"
@@ -12,14 +13,6 @@
 #include <QFrame>
 
 namespace pukana {
-
-namespace {
-
-QColor fromBgr(quint32 bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-} // namespace
 
 DocumentCommands::DocumentCommands(MainWindow& window, AppState& state, Platform& platform)
     : w_(window), s_(state), p_(platform) {
@@ -54,7 +47,7 @@ void DocumentCommands::nameset(const QString& path) {
 }
 
 void DocumentCommands::newdoc() {
-    w_.T1->SetText(QString());
+    // Clearing the rich text drops the content and all formatting at once.
     w_.T1->SetTextRTF(QByteArray());
     QString desktop = p_.desktopDir();
     if (desktop.isEmpty())
@@ -62,14 +55,13 @@ void DocumentCommands::newdoc() {
     nameset(newDocumentPathIn(QDir::toNativeSeparators(desktop)));
     QFont base = w_.T1->BaseFont();
     base.setFamily(s_.BaseFontName);
-    w_.T1->SetBaseFont(base);
-    w_.T1->SetSelFontName(s_.BaseFontName);
-    w_.T1->SetSelFontSize(12);
-    w_.T1->SetSelColor(0);
     base.setBold(false);
     base.setItalic(false);
     base.setUnderline(false);
     w_.T1->SetBaseFont(base);
+    w_.T1->SetSelFontName(s_.BaseFontName);
+    w_.T1->SetSelFontSize(12);
+    w_.T1->SetSelColor(0);
     s_.Modified = false;
     w_.M_Wrap->setChecked(false);
     wrapset();

@@ -27,25 +27,6 @@ QString fileDialogFilter() {
            u"|(*.doc,*.bat,*.ini,*.log,*.sys)|*.doc;*.bat;*.ini;*.log;*.sys"_s;
 }
 
-QStringList qtNameFilters(const QString& filter) {
-    const QStringList parts = filter.split(u'|');
-    QStringList result;
-    if (filter.isEmpty())
-        return result;
-    for (qsizetype i = 0; i < parts.size(); i += 2) {
-        QStringList patterns;
-        if (i + 1 < parts.size()) {
-            for (const QString& p : parts[i + 1].split(u';', Qt::SkipEmptyParts))
-                patterns << p.trimmed();
-        }
-        patterns.removeAll(QString());
-        if (patterns.isEmpty())
-            patterns << u"*"_s;
-        result << parts[i] + u" (" + patterns.join(u' ') + u')';
-    }
-    return result;
-}
-
 int filterIndexFor(QStringView fileExt) {
     return fileExt.compare(u".rtf", Qt::CaseInsensitive) == 0 ? 3 : 2;
 }

@@ -28,11 +28,6 @@ SaveFormat saveFormatFor(QStringView path);
 /// all files, text, rich text, and the .doc/.bat/.ini/.log/.sys group.
 QString fileDialogFilter();
 
-/// Converts a filter in the "description|patterns|..." form into QFileDialog name filters,
-/// "description (pattern pattern ...)". Show them with QFileDialog::HideNameFilterDetails so
-/// the user sees the descriptions exactly. A dangling description without patterns gets "*".
-QStringList qtNameFilters(const QString& filter);
-
 /// The preselected (1-based) filter entry: 3 (rich text) when `fileExt` is ".rtf" in any
 /// case, 2 (text files) otherwise.
 int filterIndexFor(QStringView fileExt);

@@ -15,22 +15,6 @@
 
 namespace pukana {
 
-namespace {
-
-/// Restores the normal pointer however the loading ends.
-class BusyPointer {
-public:
-    explicit BusyPointer(Platform& p) : p_(p) { p_.setPointer(pointer::Hourglass); }
-    ~BusyPointer() { p_.setPointer(pointer::Default); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    Platform& p_;
-};
-
-} // namespace
-
 void DocumentCommands::docopen(const QString& path) {
     newdoc();
     try {

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -142,11 +141,6 @@ QString writableDataDir(const QString& appDir, const QString& fallbackDir) {
     if (!fallbackDir.isEmpty() && QDir().mkpath(fallbackDir) && canCreateFileIn(fallbackDir))
         return withSeparator(fallbackDir);
     return QString();
-}
-
-QString writableDataDir(const QString& appDir) {
-    return writableDataDir(appDir,
-                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 } // namespace pukana

@@ -53,7 +53,4 @@ bool saveSettings(const QString& path, const QByteArray& bytes);
 /// (created when missing), else an empty string (go on with defaults and write nothing).
 QString writableDataDir(const QString& appDir, const QString& fallbackDir);
 
-/// writableDataDir with the user's data folder (QStandardPaths::AppDataLocation) as fallback.
-QString writableDataDir(const QString& appDir);
-
 } // namespace pukana

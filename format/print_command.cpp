@@ -12,20 +12,6 @@ namespace {
 
 constexpr int EndAttempts = 3;
 
-/// Keeps the hourglass up for its lifetime, so every way out restores the pointer.
-class Hourglass {
-public:
-    explicit Hourglass(Platform& platform) : platform_(platform) {
-        platform_.setPointer(pointer::Hourglass);
-    }
-    ~Hourglass() { platform_.setPointer(pointer::Default); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-
-private:
-    Platform& platform_;
-};
-
 } // namespace
 
 QString noPrinterMessage() {
@@ -39,7 +25,7 @@ void printSelection(RichTextBox& box, Platform& platform) {
         return;
     }
     try {
-        Hourglass busy(platform);
+        BusyPointer busy(platform);
         box.SelPrint(printer);
     } catch (const PukanaError& e) {
         platform.msgBox(e.description(), msg::Ok);

@@ -141,4 +141,18 @@ public:
     virtual void endProcess(int code) = 0;
 };
 
+/// Shows the hourglass for as long as it lives, so every way out restores the pointer.
+class BusyPointer {
+public:
+    explicit BusyPointer(Platform& platform) : platform_(platform) {
+        platform_.setPointer(pointer::Hourglass);
+    }
+    ~BusyPointer() { platform_.setPointer(pointer::Default); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Platform& platform_;
+};
+
 } // namespace pukana

@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include "platform/bgr_color.h"
 #include "platform/error.h"
 #include "platform/qt_printer.h"
 #include "platform/twips.h"
@@ -30,16 +31,14 @@ const QString RtfMime = QStringLiteral("text/rtf");
 const QString RichTextMime = QStringLiteral("text/richtext");
 const QString AppRtfMime = QStringLiteral("application/rtf");
 
-QStringList filterList(const QString& filter, QStringList* patterns) {
+QStringList filterList(const QString& filter) {
     // "desc|*.a;*.b|desc|*.c" → "desc (*.a *.b)"
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString pats = parts[i + 1];
-        pats.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << parts[i] + QStringLiteral(" (") + pats + QLatin1Char(')');
-        if (patterns)
-            *patterns << pats;
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     return out;
 }
@@ -180,13 +179,14 @@ std::optional<FileDialogRequest> QtPlatform::fileDialog(const FileDialogRequest&
         return *scripted;
     if (headless())
         return std::nullopt;
-    QStringList patterns;
-    const QStringList filters = filterList(request.filter, &patterns);
+    const QStringList filters = filterList(request.filter);
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The editor asks its own overwrite question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // The descriptions already name their patterns: show them exactly as written.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
@@ -220,8 +220,7 @@ std::optional<FontChoice> QtPlatform::fontDialog(const FontChoice& seed, QWidget
     const QFont chosen = QFontDialog::getFont(&ok, font, parent);
     if (!ok)
         return std::nullopt;
-    const QColor seedColor(int(seed.color & 0xFF), int((seed.color >> 8) & 0xFF),
-                           int((seed.color >> 16) & 0xFF));
+    const QColor seedColor = fromBgr(seed.color);
     // Qt's font dialog has no colour section: ask for the colour right after it.
     const QColor colour = QColorDialog::getColor(seedColor, parent);
     FontChoice out;
@@ -232,7 +231,7 @@ std::optional<FontChoice> QtPlatform::fontDialog(const FontChoice& seed, QWidget
     out.strikethru = chosen.strikeOut();
     out.underline = chosen.underline();
     const QColor c = colour.isValid() ? colour : seedColor;
-    out.color = quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+    out.color = toBgr(c);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/rich_text_box.h"
 
+#include "platform/bgr_color.h"
 #include "platform/cp932.h"
 #include "platform/error.h"
 #include "platform/platform.h"
@@ -35,14 +36,6 @@ QString plainFromRaw(QString raw) {
             c = QLatin1Char('\n');
     }
     return raw;
-}
-
-quint32 toBgr(const QColor& c) {
-    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
-}
-
-QColor fromBgr(quint32 bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
 struct KeyStroke {

@@ -473,8 +473,6 @@ void Reader::textWord(const Token& t) {
         g.hidden = on;
         break;
     case Cmd::Pard:
-        g.align = Qt::AlignLeft;
-        break;
     case Cmd::AlignLeft:
         g.align = Qt::AlignLeft;
         break;
@@ -490,15 +488,9 @@ void Reader::textWord(const Token& t) {
     case Cmd::Ansi:
         break; // the system's ANSI code page, which is the default
     case Cmd::Mac:
-        docCodePage_ = 10000;
-        codePageDirty_ = true;
-        break;
     case Cmd::Pc:
-        docCodePage_ = 437;
-        codePageDirty_ = true;
-        break;
     case Cmd::Pca:
-        docCodePage_ = 850;
+        docCodePage_ = it->second == Cmd::Mac ? 10000 : it->second == Cmd::Pc ? 437 : 850;
         codePageDirty_ = true;
         break;
     case Cmd::AnsiCodePage:

@@ -3,6 +3,7 @@
 #include "about/splash_window.h"
 #include "conversion/conversion_commands.h"
 #include "document/document_commands.h"
+#include "document/settings_file.h"
 #include "keyboard/keyboard_commands.h"
 #include "platform/file_name_box.h"
 #include "platform/platform.h"
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSessionManager>
 
@@ -20,15 +20,6 @@ namespace pukana {
 namespace {
 const QString ExitQuestion = QStringLiteral("へんしゅうちゅうのぶんしょをほぞんしますか ?");
 
-/// Where the files the program writes live: beside it when that folder is writable.
-QString writableDir(const QString& appDir, const QString& fallback) {
-    const QFileInfo info(appDir);
-    if (info.isDir() && info.isWritable())
-        return appDir;
-    if (!fallback.isEmpty() && QDir().mkpath(fallback))
-        return appDirFrom(fallback);
-    return appDir;
-}
 } // namespace
 
 QString appDirFrom(const QString& directory) {
@@ -56,7 +47,11 @@ ShellCommands::ShellCommands(MainWindow& window, AppState& state, Platform& plat
 void ShellCommands::Form_Load(SplashWindow* splash) {
     step("AppDir");
     s_.AppDir = appDirFrom(p_.executableDir());
-    s_.DataDir = writableDir(s_.AppDir, p_.userDataDir());
+    // Files the program writes go beside it when it may write there, else to the user's data
+    // folder; with neither, the program folder is still named and writing falls back quietly.
+    s_.DataDir = writableDataDir(s_.AppDir, p_.userDataDir());
+    if (s_.DataDir.isEmpty())
+        s_.DataDir = s_.AppDir;
     step("hourglass");
     p_.setPointer(pointer::Hourglass);
     step("dicread");
