@@ -1,5 +1,5 @@
 // Decoding and encoding 10 MB of Japanese text in code page 932.
-#include "platform/cp932.h"
+#include "core/formats/cp932.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Start-up load of the shipped dictionary plus a full user dictionary, and one conversion
 // scanning all 60001 slots.
-#include "conversion/dictionary.h"
-#include "conversion/henkan_core.h"
+#include "core/conversion/dictionary.h"
+#include "core/conversion/henkan_core.h"
 
-#include "platform/cp932.h"
+#include "core/formats/cp932.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 // One conversion as the user asks for it from the menu: reading the selection, scanning all
 // 60001 slots and filling and showing the candidate list, with the shipped dictionary plus a
 // full user dictionary loaded.
-#include "conversion/conversion_commands.h"
-#include "platform/cp932.h"
+#include "ui/controllers/conversion_commands.h"
+#include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
-#include "platform/rich_text_box.h"
-#include "shell/app_state.h"
-#include "shell/main_window.h"
-#include "shell/shell_commands.h"
+#include "ui/widgets/rich_text_box.h"
+#include "ui/app_state.h"
+#include "ui/main_window.h"
+#include "ui/controllers/shell_commands.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Opening and saving plain-text documents: the decode into document text and the encode back,
 // for a 2 MB (about 20,000 lines) and a 10 MB (about 100,000 lines) Shift_JIS file.
-#include "document/plain_text.h"
-#include "platform/cp932.h"
+#include "core/formats/plain_text.h"
+#include "core/formats/cp932.h"
 
 #include "bench/bench_support.h"
 

@@ -1,12 +1,12 @@
 // Opening, saving and resizing large plain-text documents in the real main window: a 2 MB
 // (about 20,000 lines) and a 10 MB (about 100,000 lines) Shift_JIS file.
-#include "document/document_commands.h"
-#include "platform/cp932.h"
+#include "ui/controllers/document_commands.h"
+#include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
-#include "platform/rich_text_box.h"
-#include "shell/app_state.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
+#include "ui/widgets/rich_text_box.h"
+#include "ui/app_state.h"
+#include "app/application.h"
+#include "ui/main_window.h"
 
 #include "bench/bench_support.h"
 #include <QAbstractTextDocumentLayout>

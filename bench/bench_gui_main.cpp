@@ -1,6 +1,6 @@
 // Entry point of the benchmarks that need widgets: a QApplication on the offscreen platform
 // with the fonts the program renders with.
-#include "shell/application.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // Reading and writing a 5 MB Rich Text Format document of Japanese text with mixed
 // character and paragraph formatting.
-#include "platform/rich_text_box.h"
-#include "platform/rtf_reader.h"
-#include "platform/rtf_writer.h"
-#include "platform/text_file.h"
+#include "ui/widgets/rich_text_box.h"
+#include "core/formats/rtf_reader.h"
+#include "core/formats/rtf_writer.h"
+#include "core/formats/text_file.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // Searching a 10 MB document for a text it does not hold: the whole text is scanned (and
 // upper-cased for the case-insensitive search). Target: under 100 ms per search.
-#include "search/find_core.h"
+#include "core/search/find_core.h"
 
 #include "bench/bench_support.h"
 

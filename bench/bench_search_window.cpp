@@ -2,10 +2,10 @@
 // hold: reading the control's text, scanning it, and the (silenced) not-found report.
 // Target: under 100 ms per search.
 #include "platform/qt_platform.h"
-#include "platform/rich_text_box.h"
-#include "search/search_commands.h"
-#include "shell/app_state.h"
-#include "shell/main_window.h"
+#include "ui/widgets/rich_text_box.h"
+#include "ui/controllers/search_commands.h"
+#include "ui/app_state.h"
+#include "ui/main_window.h"
 
 #include "bench/bench_support.h"
 #include <QApplication>

@@ -2,10 +2,10 @@
 // against a bare Qt window with 105 buttons. Each iteration starts a fresh process of this
 // program, which builds the window, drains the event loop and ends at once.
 #include "platform/qt_platform.h"
-#include "shell/app_state.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
-#include "shell/shell_commands.h"
+#include "ui/app_state.h"
+#include "app/application.h"
+#include "ui/main_window.h"
+#include "ui/controllers/shell_commands.h"
 
 #include <QApplication>
 #include <QFile>

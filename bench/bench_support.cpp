@@ -1,6 +1,6 @@
 #include "bench/bench_support.h"
 
-#include "platform/cp932.h"
+#include "core/formats/cp932.h"
 
 namespace pukana::bench {
 

@@ -1,8 +1,8 @@
 // libFuzzer target over the RTF reader: any bytes must read without a crash, hang or
 // sanitizer report, and what was read must survive the writer unchanged in its text.
-#include "platform/error.h"
-#include "platform/rtf_reader.h"
-#include "platform/rtf_writer.h"
+#include "core/error.h"
+#include "core/formats/rtf_reader.h"
+#include "core/formats/rtf_writer.h"
 
 #include <QCoreApplication>
 #include <QTextCursor>

@@ -1,9 +1,9 @@
 #include "platform/qt_platform.h"
 
-#include "platform/bgr_color.h"
-#include "platform/error.h"
+#include "core/bgr_color.h"
+#include "core/error.h"
 #include "platform/qt_printer.h"
-#include "platform/twips.h"
+#include "core/twips.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "platform/qt_printer.h"
 
-#include "platform/error.h"
-#include "platform/twips.h"
+#include "core/error.h"
+#include "core/twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

@@ -5,11 +5,11 @@
 //   pukana-rtf totext FILE.rtf OUT.txt  plain text as the editor saves it (code page 932)
 //   pukana-rtf fromtext FILE.txt OUT.rtf  a code page 932 text file as RTF
 //   pukana-rtf roundtrip FILE.rtf OUT.rtf read and write again
-#include "platform/cp932.h"
-#include "platform/error.h"
-#include "platform/rtf_reader.h"
-#include "platform/rtf_writer.h"
-#include "platform/text_file.h"
+#include "core/formats/cp932.h"
+#include "core/error.h"
+#include "core/formats/rtf_reader.h"
+#include "core/formats/rtf_writer.h"
+#include "core/formats/text_file.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

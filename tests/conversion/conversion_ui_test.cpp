@@ -1,8 +1,8 @@
 // The conversion as the user drives it: the へんかん key and menu item, the candidate list's
 // placement, committing a candidate and the ways the list goes away.
-#include "platform/cp932.h"
-#include "platform/rich_text_box.h"
-#include "platform/twips.h"
+#include "core/formats/cp932.h"
+#include "ui/widgets/rich_text_box.h"
+#include "core/twips.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAccessible>

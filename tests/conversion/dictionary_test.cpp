@@ -1,12 +1,12 @@
 // Kana script mapping, reading the two dictionary files into their slots, the candidates the
 // conversion offers, and the dictionary installed with the program.
-#include "conversion/dictionary.h"
-#include "conversion/henkan_core.h"
-#include "conversion/kana.h"
+#include "core/conversion/dictionary.h"
+#include "core/conversion/henkan_core.h"
+#include "core/conversion/kana.h"
 
-#include "platform/cp932.h"
-#include "platform/error.h"
-#include "platform/text_file.h"
+#include "core/formats/cp932.h"
+#include "core/error.h"
+#include "core/formats/text_file.h"
 
 #include <QDir>
 #include <QFile>

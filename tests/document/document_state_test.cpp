@@ -2,9 +2,9 @@
 // the settings file with the recent files across restarts.
 #include "tests/document/document_window_fixture.h"
 
-#include "document/settings_file.h"
-#include "platform/cp932.h"
-#include "platform/twips.h"
+#include "core/document/settings_file.h"
+#include "core/formats/cp932.h"
+#include "core/twips.h"
 
 #include <QDir>
 

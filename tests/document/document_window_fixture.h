@@ -1,8 +1,8 @@
 // A started main window with helpers for files in temporary folders.
 #pragma once
 
-#include "document/document_commands.h"
-#include "platform/rich_text_box.h"
+#include "ui/controllers/document_commands.h"
+#include "ui/widgets/rich_text_box.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>

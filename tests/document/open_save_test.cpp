@@ -1,7 +1,7 @@
 // Opening plain-text, rich-text and word-processor files; saving, with its questions and failures.
 #include "tests/document/document_window_fixture.h"
 
-#include "platform/cp932.h"
+#include "core/formats/cp932.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "document/path_naming.h"
+#include "core/document/path_naming.h"
 
 #include <gtest/gtest.h>
 

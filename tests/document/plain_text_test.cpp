@@ -1,4 +1,4 @@
-#include "document/plain_text.h"
+#include "core/formats/plain_text.h"
 
 #include <gtest/gtest.h>
 

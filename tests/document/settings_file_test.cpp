@@ -1,6 +1,6 @@
-#include "document/settings_file.h"
+#include "core/document/settings_file.h"
 
-#include "platform/cp932.h"
+#include "core/formats/cp932.h"
 
 #include <QDir>
 #include <QTemporaryDir>

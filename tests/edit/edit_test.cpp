@@ -1,6 +1,6 @@
 // The edit menu's enabling rules and the clipboard commands on the document.
-#include "edit/edit_commands.h"
-#include "platform/rich_text_box.h"
+#include "ui/controllers/edit_commands.h"
+#include "ui/widgets/rich_text_box.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>

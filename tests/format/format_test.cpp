@@ -1,9 +1,9 @@
 // The font dialog, typeface and alignment commands, and printing the document.
-#include "platform/error.h"
+#include "core/error.h"
 #include "platform/qt_printer.h"
-#include "platform/rich_text_box.h"
-#include "platform/text_file.h"
-#include "shell/image_button.h"
+#include "ui/widgets/rich_text_box.h"
+#include "core/formats/text_file.h"
+#include "ui/widgets/image_button.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 // Key grid positions, how a mode's block of the layout file becomes the key captions, and the
 // layout file shipped with the editor.
-#include "keyboard/key_layout.h"
-#include "platform/cp932.h"
-#include "platform/error.h"
-#include "platform/text_file.h"
+#include "core/keyboard/key_layout.h"
+#include "core/formats/cp932.h"
+#include "core/error.h"
+#include "core/formats/text_file.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

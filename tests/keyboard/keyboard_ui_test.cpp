@@ -1,8 +1,8 @@
 // The keyboard in the window: keys created on the grid, modes loaded from btn.dat, and the
 // character and editing keys acting on whichever box last had the focus.
-#include "platform/cp932.h"
-#include "platform/rich_text_box.h"
-#include "platform/twips.h"
+#include "core/formats/cp932.h"
+#include "ui/widgets/rich_text_box.h"
+#include "core/twips.h"
 #include "tests/support/window_fixture.h"
 
 #include <QApplication>

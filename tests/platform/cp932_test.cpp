@@ -1,5 +1,5 @@
 // The code page 932 codec against a reference table of what Windows decodes and writes.
-#include "platform/cp932.h"
+#include "core/formats/cp932.h"
 
 #include <QFile>
 #include <QSet>

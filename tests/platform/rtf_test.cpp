@@ -1,7 +1,7 @@
 // Reading RTF from word processors and damaged sources, and writing RTF that reads back.
-#include "platform/error.h"
-#include "platform/rtf_reader.h"
-#include "platform/rtf_writer.h"
+#include "core/error.h"
+#include "core/formats/rtf_reader.h"
+#include "core/formats/rtf_writer.h"
 
 #include <QFile>
 #include <QTextBlock>

@@ -1,6 +1,6 @@
 // Reading lines and fields, writing lines, and whole-file reads and safe writes.
-#include "platform/error.h"
-#include "platform/text_file.h"
+#include "core/error.h"
+#include "core/formats/text_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // Downward and upward search positions, and case folding that keeps positions.
-#include "search/find_core.h"
+#include "core/search/find_core.h"
 
 #include <gtest/gtest.h>
 

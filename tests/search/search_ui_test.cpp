@@ -1,7 +1,7 @@
 // Search commands on the window's document, the search menu, and the find dialog.
-#include "platform/rich_text_box.h"
-#include "search/find_dialog.h"
-#include "search/search_commands.h"
+#include "ui/widgets/rich_text_box.h"
+#include "ui/dialogs/find_dialog.h"
+#include "ui/controllers/search_commands.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>

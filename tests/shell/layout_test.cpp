@@ -1,6 +1,6 @@
-#include "platform/rich_text_box.h"
-#include "platform/twips.h"
-#include "shell/layout_calc.h"
+#include "ui/widgets/rich_text_box.h"
+#include "core/twips.h"
+#include "core/layout/layout_calc.h"
 #include "tests/support/window_fixture.h"
 
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "platform/rich_text_box.h"
+#include "ui/widgets/rich_text_box.h"
 #include "tests/support/window_fixture.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "tests/support/scripted_platform.h"
 
-#include "platform/error.h"
+#include "core/error.h"
 
 #include <QDialog>
 #include <QTextDocument>

@@ -2,10 +2,10 @@
 // directory that holds copies of the shipped data files.
 #pragma once
 
-#include "platform/file_name_box.h"
-#include "shell/app_state.h"
-#include "shell/main_window.h"
-#include "shell/shell_commands.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/app_state.h"
+#include "ui/main_window.h"
+#include "ui/controllers/shell_commands.h"
 #include "tests/support/scripted_platform.h"
 
 #include <QDir>
