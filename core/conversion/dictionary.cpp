@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 namespace pukana {
@@ -39,42 +41,63 @@ QString findUserDic(const QString& mainDir, const QString& fallbackDir) {
     return ensureUserDic(inFallback) ? inFallback : QString();
 }
 
-quint64 tagOf(const QString& field) {
+quint64 tagOf(QStringView field) {
     if (field.isEmpty())
         return 0;
-    const quint64 size = quint64(qMin<qsizetype>(field.size(), 0xFFFFFFFF));
-    return size << 32 | quint64(field.front().unicode()) << 16 | field.back().unicode();
+    return quint64(field.size()) << 32 | quint64(field.front().unicode()) << 16 |
+           field.back().unicode();
+}
+
+bool sameText(const QChar* data, quint32 size, QStringView text) {
+    return size == quint32(text.size()) &&
+           (size == 0 || std::memcmp(data, text.data(), size * sizeof(QChar)) == 0);
 }
 
 } // namespace
 
-Dictionary::Dictionary()
-    : first_(Capacity), second_(Capacity), firstTag_(Capacity), secondTag_(Capacity) {}
+QStringView Dictionary::first(int slot) const {
+    if (slot < 0 || size_t(slot) >= slots_.size())
+        return {};
+    return QStringView(slots_[slot].first, slots_[slot].firstSize);
+}
 
-void Dictionary::store(int slot, QString a, QString b) {
-    firstTag_[slot] = tagOf(a);
-    secondTag_[slot] = tagOf(b);
-    first_[slot] = std::move(a);
-    second_[slot] = std::move(b);
+QStringView Dictionary::second(int slot) const {
+    if (slot < 0 || size_t(slot) >= slots_.size())
+        return {};
+    return QStringView(slots_[slot].second, slots_[slot].secondSize);
+}
+
+void Dictionary::store(int slot, QStringView a, QStringView b) {
+    if (size_t(slot) >= slots_.size()) {
+        // Slots are only touched once filled: a never-filled tail costs no memory.
+        slots_.reserve(Capacity);
+        slots_.resize(size_t(slot) + 1);
+        tags_.reserve(Capacity);
+        tags_.resize(size_t(slot) + 1);
+    }
+    slots_[slot] = Slot{a.data(), b.data(), quint32(a.size()), quint32(b.size())};
+    tags_[slot] = Tags{tagOf(a), tagOf(b)};
 }
 
 void Dictionary::appendMatches(const QString& reading, QStringList& out) const {
+    // Candidates get their own copy: the slots only refer into this dictionary's text.
     const quint64 tag = tagOf(reading);
-    for (int i = 0; i < Capacity; ++i) {
-        // Candidates get their own copy: the slots only refer into this dictionary's text.
-        if (firstTag_[i] == tag && first_[i] == reading)
-            out << QString(second_[i].constData(), second_[i].size());
-        if (secondTag_[i] == tag && second_[i] == reading)
-            out << QString(first_[i].constData(), first_[i].size());
+    for (size_t i = 0; i < tags_.size(); ++i) {
+        const Slot& s = slots_[i];
+        if (tags_[i].first == tag && sameText(s.first, s.firstSize, reading))
+            out << QString(s.second, qsizetype(s.secondSize));
+        if (tags_[i].second == tag && sameText(s.second, s.secondSize, reading))
+            out << QString(s.first, qsizetype(s.firstSize));
+    }
+    if (reading.isEmpty()) {
+        // Every slot never filled holds two empty fields, each matching the empty reading.
+        for (size_t i = slots_.size(); i < size_t(Capacity); ++i)
+            out << QString() << QString();
     }
 }
 
 int Dictionary::readPairs(const QByteArray& bytes, int start, bool* overflowed) {
     FieldReader reader(bytes);
-    // The slots refer into the decoded file instead of holding 120,000 copies of their own:
-    // keep the text alive as long as the dictionary.
-    texts_.push_back(reader.text());
-    auto keep = [](QStringView field) { return QString::fromRawData(field.data(), field.size()); };
     int i = start;
     while (!reader.atEnd()) {
         const QStringView a = reader.readFieldView();
@@ -86,10 +109,17 @@ int Dictionary::readPairs(const QByteArray& bytes, int start, bool* overflowed) 
                 *overflowed = true;
             break;
         }
-        store(i, keep(a), keep(b));
+        store(i, a, b);
         ++i;
     }
+    // The slots refer into the decoded file instead of holding 120,000 copies of their own:
+    // keep the text alive as long as the dictionary.
+    texts_.push_back(reader.text());
     return i;
+}
+
+QString Dictionary::mainFile(const QString& mainDir) {
+    return QDir(mainDir).filePath(kMainName);
 }
 
 DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbackDir) {
@@ -97,7 +127,7 @@ DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbac
     QStringList cut; // files whose pairs did not all fit
     bool overflowed = false;
 
-    const QString mainPath = QDir(mainDir).filePath(kMainName);
+    const QString mainPath = mainFile(mainDir);
     int next = readPairs(readWholeFile(mainPath), 0, &overflowed);
     if (overflowed)
         cut << QDir::toNativeSeparators(mainPath);

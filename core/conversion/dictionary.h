@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <vector>
 
 namespace pukana {
@@ -27,7 +28,7 @@ public:
     static constexpr int Capacity = 60001;
 
     /// All slots empty.
-    Dictionary();
+    Dictionary() = default;
 
     /// Reads `mainDir`/pukana.dic, then the user dictionary pukana2.dic: from `mainDir` when
     /// it is there or can be created empty there, else from `fallbackDir` (created empty
@@ -35,6 +36,9 @@ public:
     /// dropped. Pairs beyond the capacity are not loaded and are named in the notice.
     /// Throws PukanaError naming pukana.dic when it is missing or unreadable.
     DicReadReport dicread(const QString& mainDir, const QString& fallbackDir = QString());
+
+    /// The main dictionary file dicread reads from `mainDir`.
+    static QString mainFile(const QString& mainDir);
 
     /// Stores the pairs of one file's bytes from slot `start` upward. Returns the next free
     /// slot; sets `*overflowed` when a whole pair found no slot (the rest is then skipped).
@@ -44,20 +48,31 @@ public:
     /// then its first field when its second equals `reading` (exact code units).
     void appendMatches(const QString& reading, QStringList& out) const;
 
-    /// First and second fields of every slot, `Capacity` entries each.
-    const std::vector<QString>& DicFirst() const { return first_; }
-    const std::vector<QString>& DicSecond() const { return second_; }
+    /// The first and the second field of a slot (0 <= `slot` < Capacity); empty for a slot
+    /// never filled.
+    QStringView first(int slot) const;
+    QStringView second(int slot) const;
 
 private:
-    void store(int slot, QString a, QString b);
+    // One pair as views into a decoded file held in texts_. Slots at and past slots_.size()
+    // were never filled and count as two empty fields.
+    struct Slot {
+        const QChar* first = nullptr;
+        const QChar* second = nullptr;
+        quint32 firstSize = 0;
+        quint32 secondSize = 0;
+    };
+    // Length and end characters of both fields of a slot, compared before the text itself
+    // so a scan of all slots rarely leaves this dense array.
+    struct Tags {
+        quint64 first = 0;
+        quint64 second = 0;
+    };
+    void store(int slot, QStringView a, QStringView b);
 
     std::vector<QString> texts_; // the decoded files the slots refer into
-    std::vector<QString> first_;
-    std::vector<QString> second_;
-    // Length and end characters of each field, compared before the text itself so a scan
-    // of all slots rarely leaves these two arrays.
-    std::vector<quint64> firstTag_;
-    std::vector<quint64> secondTag_;
+    std::vector<Slot> slots_;
+    std::vector<Tags> tags_; // one for each slot in slots_
 };
 
 } // namespace pukana

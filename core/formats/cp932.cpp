@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace pukana::cp932 {
 
@@ -46,19 +47,33 @@ void fillPairs(Tables& t) {
     t.valid = decoder.isValid();
     if (!t.valid)
         return;
+    // Every pair followed by a line end, decoded in one call: a line end is never a trail
+    // byte, so what each pair decodes to stands between two line ends.
+    QByteArray all;
+    std::vector<int> codes;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isLeadByte(uchar(lead)))
             continue;
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
             if (!isTrailByte(uchar(trail)))
                 continue;
-            const char bytes[2] = {char(lead), char(trail)};
-            const QString s = decoder.decode(QByteArrayView(bytes, 2));
-            decoder.resetState();
-            // ICU marks a pair it does not know with U+FFFD or its substitute U+001A.
-            if (s.size() == 1 && s[0].unicode() != 0xFFFD && s[0].unicode() != 0x001A)
-                t.pair[(lead << 8) | trail] = s[0].unicode();
+            all += char(lead);
+            all += char(trail);
+            all += '\n';
+            codes.push_back((lead << 8) | trail);
         }
+    }
+    const QString decoded = decoder.decode(all);
+    qsizetype at = 0;
+    for (const int code : codes) {
+        const qsizetype end = decoded.indexOf(u'\n', at);
+        if (end < 0)
+            break;
+        const QStringView one = QStringView(decoded).sliced(at, end - at);
+        // ICU marks a pair it does not know with U+FFFD or its substitute U+001A.
+        if (one.size() == 1 && one[0].unicode() != 0xFFFD && one[0].unicode() != 0x001A)
+            t.pair[code] = one[0].unicode();
+        at = end + 1;
     }
 }
 
@@ -112,10 +127,8 @@ bool available() {
     return tables().valid;
 }
 
-QString decode(QByteArrayView bytes) {
+char16_t* decodeInto(QByteArrayView bytes, char16_t* dst) {
     const Tables& t = tables();
-    QString out(bytes.size(), Qt::Uninitialized); // never more characters than bytes
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
     const auto* p = reinterpret_cast<const uchar*>(bytes.data());
     const uchar* const end = p + bytes.size();
     while (p < end) {
@@ -137,7 +150,41 @@ QString decode(QByteArrayView bytes) {
             ++p;
         }
     }
-    out.truncate(dst - reinterpret_cast<char16_t*>(out.data()));
+    return dst;
+}
+
+qsizetype decodeUntil(QByteArrayView bytes, quint64 stopMask, char16_t* dst, char16_t** outEnd) {
+    const Tables& t = tables();
+    const auto* const begin = reinterpret_cast<const uchar*>(bytes.data());
+    const uchar* p = begin;
+    const uchar* const end = p + bytes.size();
+    while (p < end) {
+        const uchar b = *p;
+        if (b < 0x80) {
+            if (b < 0x40 && (stopMask >> b & 1) != 0)
+                break;
+            *dst++ = b;
+            ++p;
+        } else if (t.single[b] != 0) {
+            *dst++ = t.single[b];
+            ++p;
+        } else if (p + 1 < end && isTrailByte(p[1])) {
+            const char16_t ch = t.pair[(b << 8) | p[1]];
+            *dst++ = ch != 0 ? ch : DefaultChar;
+            p += 2;
+        } else {
+            *dst++ = DefaultChar; // a lead byte without a trail, as in decodeInto
+            ++p;
+        }
+    }
+    *outEnd = dst;
+    return p - begin;
+}
+
+QString decode(QByteArrayView bytes) {
+    QString out(bytes.size(), Qt::Uninitialized); // never more characters than bytes
+    char16_t* begin = reinterpret_cast<char16_t*>(out.data());
+    out.truncate(decodeInto(bytes, begin) - begin);
     return out;
 }
 

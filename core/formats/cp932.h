@@ -20,6 +20,15 @@ bool available();
 /// The user-defined rows 0xF040-0xF9FC decode to U+E000-U+E757.
 QString decode(QByteArrayView bytes);
 
+/// Decodes like decode() into `out`, which must have room for `bytes.size()` units, and
+/// returns the end of what was written.
+char16_t* decodeInto(QByteArrayView bytes, char16_t* out);
+
+/// Decodes like decodeInto() up to the first single byte below 0x40 whose bit is set in
+/// `stopMask` (bit n for byte n; such a byte is never a trail byte), which is not decoded.
+/// Returns the number of bytes decoded; `*outEnd` gets the end of what was written.
+qsizetype decodeUntil(QByteArrayView bytes, quint64 stopMask, char16_t* out, char16_t** outEnd);
+
 /// Encodes text as Windows does: one '?' for each code point code page 932 cannot hold
 /// (a surrogate pair gives one '?'). A character with several codes gets the one Windows
 /// writes (for the IBM extensions the 0xFA40-0xFC4B code, not the NEC-selected one).

@@ -4,8 +4,8 @@
 #include "core/conversion/henkan_core.h"
 #include "core/conversion/kana.h"
 
-#include "core/formats/cp932.h"
 #include "core/error.h"
+#include "core/formats/cp932.h"
 #include "core/formats/text_file.h"
 
 #include <QDir>
@@ -62,11 +62,14 @@ TEST_F(DictionaryTest, FilesFillSlotsInOrderAndTheUserDicIsCreatedButNeverRewrit
     EXPECT_TRUE(QFileInfo(path(u"pukana2.dic"_s)).isFile());
     write(u"pukana2.dic"_s, u"う,鵜\r\n"_s);
     EXPECT_EQ(dic.dicread(dir.path()).pairCount, 3);
-    EXPECT_EQ(dic.DicSecond()[1], u"x,y"_s);
-    EXPECT_EQ(dic.DicSecond()[2], u"鵜"_s);
+    EXPECT_EQ(dic.second(1), u"x,y"_s);
+    EXPECT_EQ(dic.second(2), u"鵜"_s);
     EXPECT_EQ(QFileInfo(path(u"pukana2.dic"_s)).size(), 7);
     EXPECT_EQ(dic.readPairs("x,", 0), 0);
     EXPECT_EQ(dic.readPairs("x,\r\n", 5), 6); // a line break ends an empty second field
+    EXPECT_EQ(dic.first(5), u"x"_s);
+    EXPECT_TRUE(dic.first(4).isEmpty() && dic.second(5).isEmpty());
+    EXPECT_EQ(dic.second(2), u"鵜"_s); // slots below the new start are kept
 }
 
 TEST_F(DictionaryTest, MissingMainDictionaryThrowsAndAnUnusableUserDicIsNotFatal) {
@@ -135,8 +138,8 @@ TEST(ShippedDictionaryTest, IsCleanLeavesRoomForTheUserAndGivesTheUsualWordFirst
     EXPECT_TRUE(pairs >= 40000 && pairs <= 50000) << pairs;
     const QRegularExpression reading(u"^[ぁ-ゖー]+$"_s);
     for (int i = 0; i < pairs; ++i) {
-        const QString& w = dic.DicSecond()[i];
-        ASSERT_TRUE(reading.match(dic.DicFirst()[i]).hasMatch() && !w.isEmpty() &&
+        const QString w = dic.second(i).toString();
+        ASSERT_TRUE(reading.match(dic.first(i)).hasMatch() && !w.isEmpty() &&
                     !w.contains(QChar(0xFFFD)) && cp932::countUnencodable(w) == 0)
             << i << " " << w.toStdString();
     }
