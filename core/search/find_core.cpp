@@ -2,32 +2,128 @@
 
 namespace pukana::search {
 
+namespace {
+
+// Upper case of one UTF-16 unit on its own (not part of a pair): its one-to-one mapping;
+// a lone surrogate maps to itself.
+char16_t upperUnit(char16_t u) {
+    if (u < 0x80) // most documents are largely ASCII and Japanese: keep those cases cheap
+        return (u >= u'a' && u <= u'z') ? char16_t(u - 0x20) : u;
+    if (u >= 0x3000 && u < 0xA000)
+        return u; // kana, CJK symbols and kanji have no case
+    return char16_t(QChar::toUpper(char32_t(u)));
+}
+
+// Upper case of the surrogate pair `high`, `low`: a pair stays a pair, and a mapping that
+// left the supplementary planes would not fit, so the pair then stays as it is.
+void upperPair(char16_t high, char16_t low, char16_t* out) {
+    const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(high, low));
+    if (QChar::requiresSurrogates(upper)) {
+        out[0] = QChar::highSurrogate(upper);
+        out[1] = QChar::lowSurrogate(upper);
+    } else {
+        out[0] = high;
+        out[1] = low;
+    }
+}
+
+bool startsPair(QStringView text, qsizetype i) {
+    return QChar::isHighSurrogate(text[i].unicode()) && i + 1 < text.size() &&
+           QChar::isLowSurrogate(text[i + 1].unicode());
+}
+
+// True when upperSameLength(`hay`) holds `upperNeedle` at `at`, found without upper-casing
+// more of `hay` than the match needs.
+bool foldedMatchAt(QStringView hay, qsizetype at, QStringView upperNeedle) {
+    const qsizetype n = upperNeedle.size();
+    if (at + n > hay.size())
+        return false;
+    qsizetype i = at;
+    qsizetype k = 0;
+    if (at > 0 && startsPair(hay, at - 1)) {
+        // The match starts on the low half of a pair, which maps with its high half.
+        char16_t pair[2];
+        upperPair(hay[at - 1].unicode(), hay[at].unicode(), pair);
+        if (pair[1] != upperNeedle[0].unicode())
+            return false;
+        ++i;
+        ++k;
+    }
+    while (k < n) {
+        if (startsPair(hay, i)) {
+            char16_t pair[2];
+            upperPair(hay[i].unicode(), hay[i + 1].unicode(), pair);
+            if (pair[0] != upperNeedle[k].unicode() ||
+                (k + 1 < n && pair[1] != upperNeedle[k + 1].unicode()))
+                return false;
+            i += 2;
+            k += 2;
+        } else {
+            if (upperUnit(hay[i].unicode()) != upperNeedle[k].unicode())
+                return false;
+            ++i;
+            ++k;
+        }
+    }
+    return true;
+}
+
+// The index in `needle` of a unit that upper-cases to itself and that no other unit
+// upper-cases to: a match must hold that very unit at that place. -1 when there is none.
+qsizetype caselessAnchor(QStringView needle) {
+    for (qsizetype k = 0; k < needle.size(); ++k)
+        if (isCaseless(needle[k]))
+            return k;
+    return -1;
+}
+
+// Where upperSameLength(`hay`) holds upper-cased `needle`, searching downward from `from` or
+// upward for the last one. When the needle has a caseless unit, only the places holding
+// that unit are looked at, and the haystack is never copied.
+qsizetype findFolded(QStringView hay, qsizetype from, QStringView needle, Direction direction) {
+    const QString upperNeedle = upperSameLength(needle);
+    const qsizetype anchor = caselessAnchor(needle);
+    if (anchor < 0) {
+        const QString upperHay = upperSameLength(hay);
+        return direction == Direction::Down ? QStringView(upperHay).indexOf(upperNeedle, from)
+                                            : QStringView(upperHay).lastIndexOf(upperNeedle);
+    }
+    const QChar unit = needle[anchor];
+    if (direction == Direction::Down) {
+        for (qsizetype j = hay.indexOf(unit, from + anchor); j >= 0; j = hay.indexOf(unit, j + 1))
+            if (foldedMatchAt(hay, j - anchor, upperNeedle))
+                return j - anchor;
+        return -1;
+    }
+    const qsizetype lastStart = hay.size() - needle.size();
+    if (lastStart < 0)
+        return -1;
+    for (qsizetype j = hay.lastIndexOf(unit, lastStart + anchor); j >= anchor;
+         j = j > 0 ? hay.lastIndexOf(unit, j - 1) : -1)
+        if (foldedMatchAt(hay, j - anchor, upperNeedle))
+            return j - anchor;
+    return -1;
+}
+
+} // namespace
+
+bool isCaseless(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return !((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z'));
+    return u >= 0x3000 && u < 0xA000;
+}
+
 QString upperSameLength(QStringView text) {
     QString result(text.size(), Qt::Uninitialized);
-    QChar* out = result.data();
-    const QChar* in = text.data();
+    char16_t* out = reinterpret_cast<char16_t*>(result.data());
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = in[i].unicode();
-        if (u < 0x80) {
-            // Most documents are largely ASCII and Japanese: keep those cases cheap.
-            out[i] = (u >= u'a' && u <= u'z') ? QChar(u - 0x20) : in[i];
-        } else if (u >= 0x3000 && u < 0xA000) {
-            out[i] = in[i]; // kana, CJK symbols and kanji have no case
-        } else if (QChar::isHighSurrogate(u) && i + 1 < n && in[i + 1].isLowSurrogate()) {
-            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(u, in[i + 1].unicode()));
-            // A pair stays a pair; a mapping that left the supplementary planes would not fit.
-            if (QChar::requiresSurrogates(upper)) {
-                out[i] = QChar(QChar::highSurrogate(upper));
-                out[i + 1] = QChar(QChar::lowSurrogate(upper));
-            } else {
-                out[i] = in[i];
-                out[i + 1] = in[i + 1];
-            }
+        if (startsPair(text, i)) {
+            upperPair(text[i].unicode(), text[i + 1].unicode(), out + i);
             ++i;
         } else {
-            // Simple (one-to-one) mapping: a lone surrogate maps to itself.
-            out[i] = QChar(QChar::toUpper(char32_t(u)));
+            out[i] = upperUnit(text[i].unicode());
         }
     }
     return result;
@@ -49,8 +145,7 @@ std::optional<qsizetype> findNext(QStringView text, qsizetype selStart, QStringV
         qsizetype start = from;
         if (start > 0 && text[start - 1].isHighSurrogate() && text[start].isLowSurrogate())
             --start;
-        const QString hay = upperSameLength(text.sliced(start));
-        pos = QStringView(hay).indexOf(upperSameLength(findText), from - start);
+        pos = findFolded(text.sliced(start), from - start, findText, Direction::Down);
         if (pos >= 0)
             pos += start;
     }
@@ -69,8 +164,7 @@ std::optional<qsizetype> findPrev(QStringView text, qsizetype selStart, QStringV
     if (matchCase) {
         pos = head.lastIndexOf(findText);
     } else {
-        const QString hay = upperSameLength(head);
-        pos = QStringView(hay).lastIndexOf(upperSameLength(findText));
+        pos = findFolded(head, 0, findText, Direction::Up);
     }
     return pos >= 0 ? std::optional<qsizetype>(pos) : std::nullopt;
 }

@@ -15,6 +15,11 @@ enum class Direction { Down, Up };
 /// upper case is longer (ß, ŉ) stay as they are; surrogate pairs are mapped as one character.
 QString upperSameLength(QStringView text);
 
+/// True when `c` upper-cases to itself and no other character upper-cases to it (ASCII
+/// other than letters, kana, CJK symbols and kanji): text matching it ignoring case holds
+/// exactly `c` there.
+bool isCaseless(QChar c);
+
 /// Downward search: the first occurrence of `findText` starting at or after
 /// `selStart` + length of `findText` (the selection's own length plays no part). Compares
 /// UTF-16 units exactly, or after upperSameLength on both sides when `matchCase` is false.

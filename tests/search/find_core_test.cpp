@@ -38,6 +38,13 @@ TEST(Find, PositionsInBothDirectionsWithAndWithoutCase) {
             {fold, 18, u"ŉA", false, U, 7},
             {u"a\U00010428b\U00010400", 0, u"\U00010400", false, D, 4},
             {u"a\U00010428b\U00010400", 4, u"\U00010428", false, U, 1},
+            // A search text holding kana or punctuation is looked for at that character.
+            {u"ａＢあｂあＢ", 0, u"ｂあ", false, D, 3},
+            {u"Bあbあ", 4, u"bあ", false, U, 0},
+            {u"Bあbあ", 5, u"bあ", false, U, 2},
+            {u"あ\U00010428あ\U00010400", 0, u"あ\U00010400", false, D, 3},
+            {u"あ\U00010428あ\U00010400", 6, u"あ\U00010428", false, U, 0},
+            {u"x.y x.Y", 1, u".y", false, D, 5},
         };
     for (const auto& [text, start, what, matchCase, dir, want] : cases)
         EXPECT_EQ(find(dir, text, start, what, matchCase), want) << start;
@@ -45,4 +52,22 @@ TEST(Find, PositionsInBothDirectionsWithAndWithoutCase) {
     // Lone surrogates pass unchanged.
     const QChar lone[] = {QChar(0xD801), QChar(u'x'), QChar(0xDC28)};
     EXPECT_EQ(upperSameLength(QStringView(lone, 3)), u"\xD801X\xDC28"_s);
+}
+
+TEST(Find, CaselessCharactersAreTheirOwnOnlyUpperCase) {
+    // The ignoring-case search looks for a caseless character of the search text as it is:
+    // that is only sound when no other character upper-cases to it.
+    int caseless = 0;
+    for (char32_t u = 0; u < 0x10000; ++u) {
+        if (QChar::isSurrogate(u))
+            continue;
+        const QChar c(u);
+        const QChar upper = upperSameLength(QStringView(&c, 1))[0];
+        if (isCaseless(c)) {
+            ++caseless;
+            EXPECT_EQ(upper, c) << int(u);
+        }
+        EXPECT_TRUE(!isCaseless(upper) || upper == c) << int(u);
+    }
+    EXPECT_GT(caseless, 20000);
 }

@@ -1,11 +1,11 @@
 #include "ui/widgets/rich_text_box.h"
 
 #include "core/bgr_color.h"
-#include "core/formats/cp932.h"
 #include "core/error.h"
-#include "platform/platform.h"
+#include "core/formats/cp932.h"
 #include "core/formats/text_file.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
@@ -111,7 +111,10 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
 }
 
 QString RichTextBox::Text() const {
-    return plainFromRaw(document()->toRawText());
+    // Searching again and again reads the same long text: build it once per content.
+    if (plainText_.isNull())
+        plainText_ = plainFromRaw(document()->toRawText());
+    return plainText_;
 }
 
 void RichTextBox::SetText(const QString& text) {
@@ -175,7 +178,9 @@ void RichTextBox::loadRtf(QByteArrayView source) {
 }
 
 void RichTextBox::watchDocument() {
+    plainText_ = QString();
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        plainText_ = QString();
         if (formatOnly_ == 0 && (removed > 0 || added > 0))
             Q_EMIT Change();
         // Replacing everything starts a background layout by itself; any other edit ends one.

@@ -107,6 +107,8 @@ private:
     double rightMargin_ = 0;
     int formatOnly_ = 0; // > 0 while a change touches only formatting
     bool layoutResumePending_ = false;
+    // The document's plain text as Text() last built it; null once the content changed.
+    mutable QString plainText_;
 };
 
 /// Sends a keystroke string ("{LEFT}", "+{RIGHT}", "{BS}", "~", ...) to any widget,
