@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <future>
 
 namespace pukana {
 
@@ -11,6 +12,7 @@ class Platform;
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
+    ~Application() override;
 
     /// Set once the editor is ready; before that an uncaught error ends start-up.
     void setPlatform(Platform* platform) { platform_ = platform; }
@@ -19,6 +21,7 @@ public:
 
 private:
     Platform* platform_ = nullptr;
+    std::future<void> pluginsLoaded_;
 };
 
 /// Renders the Windows font names the editor uses with the fonts installed here.

@@ -1,13 +1,13 @@
 // Pukana: the splash window comes first and loads the main window behind it.
-#include "ui/dialogs/splash_window.h"
-#include "core/formats/cp932.h"
+#include "app/application.h"
+#include "app/termination_signal.h"
 #include "core/error.h"
+#include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
 #include "ui/app_state.h"
-#include "app/application.h"
-#include "ui/main_window.h"
 #include "ui/controllers/shell_commands.h"
-#include "app/termination_signal.h"
+#include "ui/dialogs/splash_window.h"
+#include "ui/main_window.h"
 
 #include <QMessageBox>
 #include <cstdio>
@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
                         msg::Ok);
         return 1;
     }
+    // Read while the windows are built; a missing dictionary still ends the start-up below.
+    preloadDictionaries(platform);
     AppState state;
     SplashWindow splash;
     MainWindow window(state, platform);

@@ -1,11 +1,11 @@
 // Start-up from process start to Ready (window shown, keys captioned, event loop idle),
 // against a bare Qt window with 105 buttons. Each iteration starts a fresh process of this
 // program, which builds the window, drains the event loop and ends at once.
+#include "app/application.h"
 #include "platform/qt_platform.h"
 #include "ui/app_state.h"
-#include "app/application.h"
-#include "ui/main_window.h"
 #include "ui/controllers/shell_commands.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QFile>
@@ -43,6 +43,7 @@ void drain() {
     pukana::Application app(argc, argv);
     pukana::installFontSubstitutions();
     DataPlatform platform;
+    pukana::preloadDictionaries(platform);
     pukana::AppState state;
     pukana::MainWindow window(state, platform);
     window.shell->Form_Load(nullptr);

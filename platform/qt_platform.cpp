@@ -2,8 +2,8 @@
 
 #include "core/bgr_color.h"
 #include "core/error.h"
-#include "platform/qt_printer.h"
 #include "core/twips.h"
+#include "platform/qt_printer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -74,7 +74,11 @@ scriptedFileAnswer(const FileDialogRequest& request) {
 
 } // namespace
 
-QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {}
+QtPlatform::QtPlatform() {
+    auto printer = std::make_unique<QtPrinter>();
+    printer->lookUpPageInBackground();
+    printer_ = std::move(printer);
+}
 QtPlatform::~QtPlatform() = default;
 
 int QtPlatform::msgBox(const QString& text, int style, const QString& title) {

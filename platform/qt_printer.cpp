@@ -33,11 +33,29 @@ QString jobNotEnded() {
 
 QtPrinter::QtPrinter() = default;
 QtPrinter::~QtPrinter() {
+    settleLookUp();
     if (painter_ && painter_->isActive())
         painter_->end();
 }
 
+void QtPrinter::lookUpPageInBackground() {
+    if (layout_ || pendingLayout_.valid())
+        return;
+    // Loading the printing system (and asking CUPS) takes longer than building the window;
+    // every other use of the printer waits for this answer first.
+    pendingLayout_ = std::async(std::launch::async, [this] { return makePrinter()->pageLayout(); });
+}
+
+void QtPrinter::settleLookUp() const {
+    if (!pendingLayout_.valid())
+        return;
+    QPageLayout looked = pendingLayout_.get();
+    if (!layout_)
+        layout_ = looked;
+}
+
 bool QtPrinter::installed() const {
+    settleLookUp();
     return !pdfPath_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
 }
 
@@ -58,6 +76,7 @@ std::unique_ptr<QPrinter> QtPrinter::makePrinter() const {
 
 QPageLayout QtPrinter::pageLayout() const {
     // Asking the printing system is slow and the window asks at every resize.
+    settleLookUp();
     if (!layout_)
         layout_ = makePrinter()->pageLayout();
     return *layout_;
@@ -72,6 +91,7 @@ double QtPrinter::pageWidthTwipsReal() const {
 }
 
 void QtPrinter::setPdfOutput(const QString& path) {
+    settleLookUp();
     pdfPath_ = path;
     layout_.reset();
 }
@@ -85,6 +105,7 @@ void QtPrinter::printDocument(const QTextDocument& doc) {
     painter_.reset();
     endFailed_ = false;
 
+    settleLookUp();
     layout_.reset(); // the default printer may have changed since the last job
     printer_ = makePrinter();
     layout_ = printer_->pageLayout();

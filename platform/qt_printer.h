@@ -5,6 +5,7 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -31,11 +32,18 @@ public:
     /// Prints to a PDF file instead of the default printer (used to check rendering).
     void setPdfOutput(const QString& path);
 
+    /// Starts asking the printing system for the default printer's page on a worker thread,
+    /// so the window's first layout need not wait as long for it.
+    void lookUpPageInBackground();
+
 private:
     QPageLayout pageLayout() const;
+    /// Waits for a lookup started in the background and keeps its answer.
+    void settleLookUp() const;
     std::unique_ptr<QPrinter> makePrinter() const;
 
     mutable std::optional<QPageLayout> layout_; // measures of the default printer, read once
+    mutable std::future<QPageLayout> pendingLayout_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     QString pdfPath_;

@@ -1,23 +1,18 @@
 #include "core/formats/text_file.h"
 
-#include "core/formats/cp932.h"
 #include "core/error.h"
+#include "core/formats/cp932.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace pukana {
 
 namespace {
-
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-bool isLineEnd(QChar c) {
-    return c == u'\r' || c == u'\n';
-}
 
 // Steps over one line end at `pos`: CR LF, a lone CR or a lone LF.
 qsizetype skipLineEnd(const QString& text, qsizetype pos) {
@@ -58,10 +53,14 @@ QString LineReader::readLine() {
     return line;
 }
 
-FieldReader::FieldReader(QByteArray bytes) : text_(cp932::decode(bytes)) {}
+// Fields are split on the bytes and only then decoded: every byte that delimits a field
+// (blank, comma, quote, CR, LF) is below 0x40 and so never the trail byte of a pair, which
+// makes this split the same as one of the decoded text.
+FieldReader::FieldReader(QByteArray bytes)
+    : bytes_(std::move(bytes)), text_(bytes_.size(), Qt::Uninitialized) {}
 
 bool FieldReader::atEnd() const {
-    return pos_ >= text_.size();
+    return pos_ >= bytes_.size();
 }
 
 QString FieldReader::readField() {
@@ -71,33 +70,34 @@ QString FieldReader::readField() {
 QStringView FieldReader::readFieldView() {
     if (atEnd())
         raiseError(err::InputPastEnd);
-    // Read through a const pointer: indexing the member directly would check for sharing
-    // at every character, which dominates loading a large dictionary.
-    const QChar* t = text_.constData();
-    const qsizetype n = text_.size();
+    constexpr quint64 fieldEnd = 1ull << ',' | 1ull << '\r' | 1ull << '\n';
+    const char* b = bytes_.constData();
+    const qsizetype n = bytes_.size();
     qsizetype p = pos_;
-    while (p < n && isBlank(t[p]))
+    while (p < n && (b[p] == ' ' || b[p] == '\t'))
         ++p;
 
-    QStringView field;
-    if (p < n && t[p] == u'"') {
-        qsizetype close = text_.indexOf(u'"', p + 1);
-        if (close < 0)
-            close = n;
-        field = QStringView(t + p + 1, close - p - 1);
-        p = close + 1;
-        while (p < n && t[p] != u',' && !isLineEnd(t[p]))
+    // text_ was sized for all the bytes and is never reallocated: earlier views stay valid.
+    char16_t* const out = reinterpret_cast<char16_t*>(text_.data()) + filled_;
+    char16_t* outEnd = out;
+    if (p < n && b[p] == '"') {
+        const qsizetype start = p + 1;
+        const void* close = std::memchr(b + start, '"', size_t(n - start));
+        const qsizetype stop = close ? static_cast<const char*>(close) - b : n;
+        outEnd = cp932::decodeInto(QByteArrayView(b + start, stop - start), out);
+        p = qMin(stop + 1, n);
+        // Whatever follows the closing quote up to the field's end is dropped.
+        while (p < n && b[p] != ',' && b[p] != '\r' && b[p] != '\n')
             ++p;
     } else {
-        const qsizetype start = p;
-        while (p < n && t[p] != u',' && !isLineEnd(t[p]))
-            ++p;
-        field = QStringView(t + start, p - start);
+        p += cp932::decodeUntil(QByteArrayView(b + p, n - p), fieldEnd, out, &outEnd);
     }
-
     if (p < n)
-        p = t[p] == u',' ? p + 1 : skipLineEnd(text_, p);
-    pos_ = qMin(p, n);
+        p = b[p] == ',' ? p + 1 : (b[p] == '\r' && p + 1 < n && b[p + 1] == '\n' ? p + 2 : p + 1);
+    pos_ = p;
+
+    const QStringView field(text_.constData() + filled_, outEnd - out);
+    filled_ += outEnd - out;
     return field;
 }
 
@@ -109,15 +109,29 @@ QByteArray encodeQuotedLine(const QString& text) {
     return '"' + cp932::encode(text) + "\"\r\n";
 }
 
-QByteArray readWholeFile(const QString& path) {
+namespace {
+
+void openForReading(QFile& file) {
+    const QString path = file.fileName();
     const QFileInfo info(path);
     if (path.isEmpty() || info.isDir())
         raiseError(err::PathFileAccess, path);
     if (!info.exists())
         raiseError(err::FileNotFound, path);
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         raiseError(err::PathFileAccess, path);
+}
+
+} // namespace
+
+void checkReadable(const QString& path) {
+    QFile file(path);
+    openForReading(file);
+}
+
+QByteArray readWholeFile(const QString& path) {
+    QFile file(path);
+    openForReading(file);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         raiseError(err::PathFileAccess, path);

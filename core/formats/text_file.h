@@ -42,12 +42,15 @@ public:
     QString readField();
     /// The next field as a view into text(), without a copy. Throws like readField.
     QStringView readFieldView();
-    /// The whole decoded text the fields are read from.
+    /// The decoded text that the views of readFieldView() point into; it never moves while
+    /// this reader alone holds it (take a copy only once the reading is done).
     const QString& text() const { return text_; }
 
 private:
-    QString text_;
-    qsizetype pos_ = 0;
+    QByteArray bytes_;
+    QString text_;         // the decoded fields, one after another
+    qsizetype pos_ = 0;    // in bytes_
+    qsizetype filled_ = 0; // units of text_ holding decoded fields
 };
 
 /// One line written with a line end: the text encoded in code page 932 plus CR LF.
@@ -58,6 +61,9 @@ QByteArray encodeQuotedLine(const QString& text);
 
 /// The whole file's bytes. Throws PukanaError 53 when missing, 75 when unreadable.
 QByteArray readWholeFile(const QString& path);
+
+/// Throws what readWholeFile would when the file is missing or cannot be opened.
+void checkReadable(const QString& path);
 
 /// Writes the file through a temporary file in the same folder renamed over the target, so
 /// a failure never destroys or truncates the previous file. Throws PukanaError on failure.

@@ -1,13 +1,18 @@
 // The conversion as the user drives it: the へんかん key and menu item, the candidate list's
 // placement, committing a candidate and the ways the list goes away.
+#include "core/conversion/dictionary.h"
+#include "core/error.h"
 #include "core/formats/cp932.h"
-#include "ui/widgets/rich_text_box.h"
 #include "core/twips.h"
 #include "tests/support/window_fixture.h"
+#include "ui/controllers/shell_commands.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -134,4 +139,56 @@ TEST_F(ConversionUi, MouseReleasePlacesTheListInsideTheWindowNeverAtANegativePla
     ASSERT_LT(window->client()->width(), size.width());
     sendMouse(T1()->viewport(), QEvent::MouseButtonRelease, QPoint(0, 0), Qt::LeftButton);
     EXPECT_EQ(list()->pos(), QPoint(0, 0));
+}
+
+namespace {
+
+// The start-up with the dictionaries read in the background, as the program starts.
+class PreloadedDictionary : public test::WindowFixture {
+protected:
+    void preloadAndStart() {
+        preloadDictionaries(platform);
+        start();
+    }
+};
+
+} // namespace
+
+TEST_F(PreloadedDictionary, NoticeComesOnceTheReadEndsAndConversionUsesItsPairs) {
+    // One pair more than the slots hold: the notice names the main dictionary.
+    QByteArray pairs;
+    for (int n = 0; n <= Dictionary::Capacity; ++n)
+        pairs += "r" + QByteArray::number(n) + ",w" + QByteArray::number(n) + "\r\n";
+    QFile file(appFile(u"pukana.dic"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(pairs);
+    file.close();
+    preloadAndStart();
+    QElapsedTimer waited;
+    waited.start();
+    while (platform.messages.isEmpty() && waited.elapsed() < 20000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.lastMessage().contains(u"pukana.dic"_s))
+        << platform.lastMessage().toStdString();
+
+    window->T1->setFocus();
+    state.DocFocus = true;
+    window->T1->SetText(u"r7"_s);
+    window->T1->SetSelStart(0);
+    window->T1->SetSelLength(2);
+    window->m_xf->trigger();
+    ASSERT_EQ(window->List1->count(), 1);
+    EXPECT_EQ(window->List1->item(0)->text(), u"w7"_s);
+}
+
+TEST_F(PreloadedDictionary, MissingMainDictionaryStillEndsTheStartUp) {
+    ASSERT_TRUE(QFile::remove(appFile(u"pukana.dic"_s)));
+    try {
+        preloadAndStart();
+        ADD_FAILURE() << "no error";
+    } catch (const PukanaError& e) {
+        EXPECT_TRUE(e.description().contains(u"pukana.dic"_s)) << e.what();
+    }
+    EXPECT_TRUE(platform.messages.isEmpty());
 }

@@ -3,11 +3,12 @@
 #include "core/conversion/dictionary.h"
 #include "core/conversion/henkan_core.h"
 #include "core/conversion/list_placement.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
+#include "core/formats/text_file.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 #include <QFocusEvent>
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +56,19 @@ ConversionCommands::ConversionCommands(MainWindow& window, AppState& state, Plat
 ConversionCommands::~ConversionCommands() = default;
 
 void ConversionCommands::dicread() {
+    settlePreload(true); // an earlier preload ends before the files are read again
+    preload_ = takePreloadedDictionary(s_.AppDir, s_.DataDir);
+    if (preload_.valid()) {
+        // The start-up still ends here when the main dictionary cannot be read.
+        checkReadable(Dictionary::mainFile(s_.AppDir));
+        if (!preloadWatch_) {
+            preloadWatch_ = new QTimer(this);
+            preloadWatch_->setInterval(5);
+            connect(preloadWatch_, &QTimer::timeout, this, [this] { settlePreload(false); });
+        }
+        preloadWatch_->start();
+        return;
+    }
     DicReadReport report;
     {
         BusyPointer busy(p_);
@@ -61,6 +76,25 @@ void ConversionCommands::dicread() {
     }
     if (!report.notice.isEmpty())
         p_.msgBox(report.notice, msg::OkExclamation);
+}
+
+void ConversionCommands::settlePreload(bool wait) {
+    if (!preload_.valid())
+        return;
+    if (!wait && preload_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    if (preloadWatch_)
+        preloadWatch_->stop();
+    std::future<LoadedDictionary> preload = std::move(preload_);
+    LoadedDictionary loaded = preload.get(); // rethrows what the read ended with
+    *dic_ = std::move(*loaded.dictionary);
+    if (!loaded.report.notice.isEmpty())
+        p_.msgBox(loaded.report.notice, msg::OkExclamation);
+}
+
+const Dictionary& ConversionCommands::dictionary() {
+    settlePreload(true);
+    return *dic_;
 }
 
 void ConversionCommands::henkan() {
@@ -74,6 +108,7 @@ void ConversionCommands::henkan() {
         dicread();
         s_.DicLoaded = 1;
     }
+    settlePreload(true);
     {
         BusyPointer busy(p_);
         const QStringList candidates = henkanCandidates(reading, *dic_);

@@ -1,9 +1,14 @@
 // Handlers of the kana-kanji conversion: dictionaries, the へんかん key and the candidate list.
 #pragma once
 
+#include "core/conversion/dictionary_preload.h"
+
 #include <QObject>
 #include <QString>
+#include <future>
 #include <memory>
+
+class QTimer;
 
 namespace pukana {
 
@@ -21,6 +26,9 @@ public:
     /// Reads pukana.dic from the program's folder and the user dictionary pukana2.dic (beside
     /// it, or in the data folder), under the hourglass. When not everything could be loaded
     /// the user is told once. Throws PukanaError when pukana.dic is missing or unreadable.
+    /// When a preload for these folders is under way, only checks that pukana.dic can be
+    /// read and leaves the rest to the preload: its notice is shown once it has ended (the
+    /// event loop looks every few milliseconds), and a conversion waits for it.
     void dicread();
 
     /// Converts the selection of the input target (document or file-name box): fills the
@@ -28,8 +36,8 @@ public:
     /// has no candidate (the focus then goes back to the target). Does not move the list.
     void henkan();
 
-    /// The loaded dictionaries.
-    const Dictionary& dictionary() const { return *dic_; }
+    /// The loaded dictionaries (waiting for a preload still under way).
+    const Dictionary& dictionary();
 
     /// The on-screen へんかん key: moves the list to the BS key, then converts.
     void btn_henkan_Click();
@@ -55,11 +63,16 @@ private:
     void focusTarget();
     void replaceTargetSelection(const QString& text);
     void restoreT2Selection();
+    /// Takes the preloaded dictionary once it is there (now, when `wait`) and shows its
+    /// notice.
+    void settlePreload(bool wait);
 
     MainWindow& w_;
     AppState& s_;
     Platform& p_;
     std::unique_ptr<Dictionary> dic_;
+    std::future<LoadedDictionary> preload_; // the dictionaries still read in the background
+    QTimer* preloadWatch_ = nullptr;
     // True while the list is filled or takes the focus: the list's own changes then are no
     // choice of the user's.
     bool quiet_ = false;

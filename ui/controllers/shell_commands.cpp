@@ -1,14 +1,15 @@
 #include "ui/controllers/shell_commands.h"
 
-#include "ui/dialogs/splash_window.h"
+#include "core/conversion/dictionary_preload.h"
+#include "core/document/settings_file.h"
+#include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/controllers/conversion_commands.h"
 #include "ui/controllers/document_commands.h"
-#include "core/document/settings_file.h"
 #include "ui/controllers/keyboard_commands.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "core/twips.h"
+#include "ui/dialogs/splash_window.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
 
 #include <QAction>
 #include <QDir>
@@ -30,6 +31,22 @@ QString appDirFrom(const QString& directory) {
     return dir + sep;
 }
 
+ProgramFolders programFolders(const Platform& platform) {
+    ProgramFolders folders;
+    folders.appDir = appDirFrom(platform.executableDir());
+    // Files the program writes go beside it when it may write there, else to the user's data
+    // folder; with neither, the program folder is still named and writing falls back quietly.
+    folders.dataDir = writableDataDir(folders.appDir, platform.userDataDir());
+    if (folders.dataDir.isEmpty())
+        folders.dataDir = folders.appDir;
+    return folders;
+}
+
+void preloadDictionaries(const Platform& platform) {
+    const ProgramFolders folders = programFolders(platform);
+    preloadDictionary(folders.appDir, folders.dataDir);
+}
+
 ShellCommands::ShellCommands(MainWindow& window, AppState& state, Platform& platform)
     : w_(window), s_(state), p_(platform) {
     connect(w_.M_EXIT, &QAction::triggered, this, &ShellCommands::M_EXIT_Click);
@@ -46,12 +63,9 @@ ShellCommands::ShellCommands(MainWindow& window, AppState& state, Platform& plat
 
 void ShellCommands::Form_Load(SplashWindow* splash) {
     step("AppDir");
-    s_.AppDir = appDirFrom(p_.executableDir());
-    // Files the program writes go beside it when it may write there, else to the user's data
-    // folder; with neither, the program folder is still named and writing falls back quietly.
-    s_.DataDir = writableDataDir(s_.AppDir, p_.userDataDir());
-    if (s_.DataDir.isEmpty())
-        s_.DataDir = s_.AppDir;
+    const ProgramFolders folders = programFolders(p_);
+    s_.AppDir = folders.appDir;
+    s_.DataDir = folders.dataDir;
     step("hourglass");
     p_.setPointer(pointer::Hourglass);
     step("dicread");

@@ -50,4 +50,15 @@ private:
 /// The program's folder with exactly one trailing separator.
 QString appDirFrom(const QString& directory);
 
+/// The program's folder (AppDir) and the folder its files are written to (DataDir).
+struct ProgramFolders {
+    QString appDir;
+    QString dataDir;
+};
+ProgramFolders programFolders(const Platform& platform);
+
+/// Starts reading the dictionaries from the program's folders in the background, to be
+/// taken by the start-up (Form_Load) instead of reading them there.
+void preloadDictionaries(const Platform& platform);
+
 } // namespace pukana
