@@ -68,13 +68,69 @@ bool foldedMatchAt(QStringView hay, qsizetype at, QStringView upperNeedle) {
     return true;
 }
 
-// The index in `needle` of a unit that upper-cases to itself and that no other unit
-// upper-cases to: a match must hold that very unit at that place. -1 when there is none.
-qsizetype caselessAnchor(QStringView needle) {
-    for (qsizetype k = 0; k < needle.size(); ++k)
-        if (isCaseless(needle[k]))
+bool isHiragana(char16_t u) {
+    return u >= 0x3041 && u <= 0x309F;
+}
+
+// The index in `needle` of a unit `usable` accepts to look for, -1 when there is none.
+// Hiragana are the commonest characters of Japanese text, so any other unit is taken first:
+// fewer places then hold it.
+template <typename Usable> qsizetype anchorOf(QStringView needle, Usable usable) {
+    qsizetype found = -1;
+    for (qsizetype k = 0; k < needle.size(); ++k) {
+        if (!usable(needle[k]))
+            continue;
+        if (!isHiragana(needle[k].unicode()))
             return k;
+        if (found < 0)
+            found = k;
+    }
+    return found;
+}
+
+// The first (downward from `from`) or last start `s` in `hay` where `matchAt(s)` holds,
+// looking only at the places where `hay` holds `needle`[`anchor`]: every match holds that
+// very unit there. Nothing is copied. When most of those places fail to match (text made of
+// the anchor), gives up and returns -2 so the caller searches the plain way.
+template <typename MatchAt>
+qsizetype findAnchored(QStringView hay, qsizetype from, QStringView needle, qsizetype anchor,
+                       Direction direction, MatchAt matchAt) {
+    const QChar unit = needle[anchor];
+    qsizetype tries = 0;
+    auto tooMany = [&tries](qsizetype scanned) { return ++tries > 1024 && tries > scanned / 16; };
+    if (direction == Direction::Down) {
+        for (qsizetype j = hay.indexOf(unit, from + anchor); j >= 0; j = hay.indexOf(unit, j + 1)) {
+            if (matchAt(j - anchor))
+                return j - anchor;
+            if (tooMany(j - from))
+                return -2;
+        }
+        return -1;
+    }
+    const qsizetype lastStart = hay.size() - needle.size();
+    if (lastStart < 0)
+        return -1;
+    for (qsizetype j = hay.lastIndexOf(unit, lastStart + anchor); j >= anchor;
+         j = j > 0 ? hay.lastIndexOf(unit, j - 1) : -1) {
+        if (matchAt(j - anchor))
+            return j - anchor;
+        if (tooMany(lastStart + anchor - j))
+            return -2;
+    }
     return -1;
+}
+
+// Where `hay` holds `needle` exactly, downward from `from` or the last one.
+qsizetype findExact(QStringView hay, qsizetype from, QStringView needle, Direction direction) {
+    const qsizetype anchor = anchorOf(needle, [](QChar) { return true; });
+    const qsizetype n = needle.size();
+    const qsizetype pos =
+        findAnchored(hay, from, needle, anchor, direction, [hay, needle, n](qsizetype at) {
+            return at + n <= hay.size() && hay.sliced(at, n) == needle;
+        });
+    if (pos != -2)
+        return pos;
+    return direction == Direction::Down ? hay.indexOf(needle, from) : hay.lastIndexOf(needle);
 }
 
 // Where upperSameLength(`hay`) holds upper-cased `needle`, searching downward from `from` or
@@ -82,27 +138,18 @@ qsizetype caselessAnchor(QStringView needle) {
 // that unit are looked at, and the haystack is never copied.
 qsizetype findFolded(QStringView hay, qsizetype from, QStringView needle, Direction direction) {
     const QString upperNeedle = upperSameLength(needle);
-    const qsizetype anchor = caselessAnchor(needle);
-    if (anchor < 0) {
-        const QString upperHay = upperSameLength(hay);
-        return direction == Direction::Down ? QStringView(upperHay).indexOf(upperNeedle, from)
-                                            : QStringView(upperHay).lastIndexOf(upperNeedle);
+    const qsizetype anchor = anchorOf(needle, isCaseless);
+    if (anchor >= 0) {
+        const qsizetype pos =
+            findAnchored(hay, from, needle, anchor, direction, [hay, &upperNeedle](qsizetype at) {
+                return foldedMatchAt(hay, at, upperNeedle);
+            });
+        if (pos != -2)
+            return pos;
     }
-    const QChar unit = needle[anchor];
-    if (direction == Direction::Down) {
-        for (qsizetype j = hay.indexOf(unit, from + anchor); j >= 0; j = hay.indexOf(unit, j + 1))
-            if (foldedMatchAt(hay, j - anchor, upperNeedle))
-                return j - anchor;
-        return -1;
-    }
-    const qsizetype lastStart = hay.size() - needle.size();
-    if (lastStart < 0)
-        return -1;
-    for (qsizetype j = hay.lastIndexOf(unit, lastStart + anchor); j >= anchor;
-         j = j > 0 ? hay.lastIndexOf(unit, j - 1) : -1)
-        if (foldedMatchAt(hay, j - anchor, upperNeedle))
-            return j - anchor;
-    return -1;
+    const QString upperHay = upperSameLength(hay);
+    return direction == Direction::Down ? QStringView(upperHay).indexOf(upperNeedle, from)
+                                        : QStringView(upperHay).lastIndexOf(upperNeedle);
 }
 
 } // namespace
@@ -138,7 +185,7 @@ std::optional<qsizetype> findNext(QStringView text, qsizetype selStart, QStringV
         return std::nullopt;
     qsizetype pos;
     if (matchCase) {
-        pos = text.indexOf(findText, from);
+        pos = findExact(text, from, findText, Direction::Down);
     } else {
         // Only the part that can hold a match needs upper-casing, but a surrogate pair cut at
         // `from` must be mapped whole, as in the whole text.
@@ -162,7 +209,7 @@ std::optional<qsizetype> findPrev(QStringView text, qsizetype selStart, QStringV
     const QStringView head = text.first(n);
     qsizetype pos;
     if (matchCase) {
-        pos = head.lastIndexOf(findText);
+        pos = findExact(head, 0, findText, Direction::Up);
     } else {
         pos = findFolded(head, 0, findText, Direction::Up);
     }

@@ -48,6 +48,12 @@ TEST(Find, PositionsInBothDirectionsWithAndWithoutCase) {
         };
     for (const auto& [text, start, what, matchCase, dir, want] : cases)
         EXPECT_EQ(find(dir, text, start, what, matchCase), want) << start;
+    // Text made of one character again and again is still searched to its end.
+    const QString as = QString(5000, u'a') + u"b"_s;
+    EXPECT_EQ(findNext(as, 0, u"aab", true), 4998);
+    EXPECT_EQ(findPrev(QString(u"b"_s + QString(5000, u'a')), 5001, u"baa", true), 0);
+    EXPECT_EQ(findNext(QString(QString(5000, u'あ') + u"B"_s), 0, u"あb", false), 4999);
+    EXPECT_EQ(findPrev(QString(5000, u'あ'), 5001, u"あい", false), std::nullopt);
     EXPECT_EQ(upperSameLength(fold), u"STRAßE ŉABC STRAßE"_s);
     // Lone surrogates pass unchanged.
     const QChar lone[] = {QChar(0xD801), QChar(u'x'), QChar(0xDC28)};
