@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <array>
 #include <memory>
+#include <utility>
 
 namespace pukana::cp932 {
 
@@ -72,6 +73,26 @@ void assignCodes(Tables& t, int firstLead, int lastLead) {
         }
 }
 
+// Characters that other systems' Japanese text uses for glyphs code page 932 holds under
+// another code point (JIS X 0208 as mapped by ICU and glibc's Shift_JIS, and the full-width
+// wave dash of Mac text). Only written: reading stays exactly Windows' table.
+void fillLookAlikes(Tables& t) {
+    static constexpr std::pair<char16_t, quint16> lookAlikes[] = {
+        {0x301C, 0x8160}, // WAVE DASH, shown as Windows' U+FF5E
+        {0x2212, 0x817C}, // MINUS SIGN, shown as Windows' U+FF0D
+        {0x2016, 0x8161}, // DOUBLE VERTICAL LINE, shown as Windows' U+2225
+        {0x00A2, 0x8191}, // CENT SIGN, shown as Windows' U+FFE0
+        {0x00A3, 0x8192}, // POUND SIGN, shown as Windows' U+FFE1
+        {0x00AC, 0x81CA}, // NOT SIGN, shown as Windows' U+FFE2
+        {0x2014, 0x815C}, // EM DASH, shown as Windows' U+2015
+    };
+    if (!t.valid)
+        return;
+    for (const auto& [ch, code] : lookAlikes)
+        if (t.encode[ch] == 0)
+            t.encode[ch] = code;
+}
+
 // Where a character has several codes, Windows writes the first of: single byte, JIS X 0208
 // rows, NEC row 13 (0x87), IBM extensions (0xFA-0xFC), NEC-selected IBM extensions
 // (0xED-0xEE); the user-defined rows (0xF0-0xF9) have one code each.
@@ -88,6 +109,7 @@ void fillEncode(Tables& t) {
     assignCodes(t, 0x85, 0x86);
     assignCodes(t, 0xEB, 0xEC);
     assignCodes(t, 0xEF, 0xF9);
+    fillLookAlikes(t);
 }
 
 const Tables& tables() {
