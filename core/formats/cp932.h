@@ -29,6 +29,9 @@ QString decode(QByteArrayView bytes);
 /// Windows' characters for those codes.
 QByteArray encode(QStringView text);
 
+/// True for the look-alikes that encode() writes under another character's code.
+bool isLookAlike(char16_t ch);
+
 /// True when `ch` (a whole code point) has a code page 932 encoding (look-alikes included).
 bool canEncode(char32_t ch);
 

@@ -1,7 +1,7 @@
 #include "core/formats/text_file.h"
 
-#include "core/formats/cp932.h"
 #include "core/error.h"
+#include "core/formats/cp932.h"
 
 #include <QDir>
 #include <QFile>
