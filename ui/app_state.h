@@ -1,6 +1,8 @@
 // The shared state of the editor, alive from start to end of the process.
 #pragma once
 
+#include "core/formats/text_file_format.h"
+
 #include <QString>
 
 namespace pukana {
@@ -17,6 +19,8 @@ struct AppState {
     int MruCount = 0;     ///< recent-file entries in the file menu
     QString FindText;
     int FindMatchCase = 0;
+    /// Encoding and line ends a plain-text save writes: those of the opened file.
+    TextFileFormat TextFormat;
 };
 
 } // namespace pukana

@@ -1,12 +1,12 @@
 #include "ui/controllers/document_commands.h"
 
+#include "core/bgr_color.h"
 #include "core/document/document_texts.h"
 #include "core/document/path_naming.h"
-#include "core/bgr_color.h"
-#include "ui/widgets/file_name_box.h"
 #include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 #include <QDir>
@@ -53,6 +53,7 @@ void DocumentCommands::newdoc() {
     if (desktop.isEmpty())
         desktop = QDir::homePath();
     nameset(newDocumentPathIn(QDir::toNativeSeparators(desktop)));
+    s_.TextFormat = TextFileFormat{};
     QFont base = w_.T1->BaseFont();
     base.setFamily(s_.BaseFontName);
     base.setBold(false);

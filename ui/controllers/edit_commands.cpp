@@ -2,10 +2,10 @@
 
 #include "core/document/menu_rules.h"
 #include "core/error.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 #include <QListWidget>

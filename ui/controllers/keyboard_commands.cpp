@@ -1,12 +1,12 @@
 #include "ui/controllers/keyboard_commands.h"
 
-#include "core/keyboard/key_layout.h"
 #include "core/error.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
+#include "core/keyboard/key_layout.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -3,13 +3,13 @@
 #include "ui/controllers/document_commands.h"
 
 #include "core/document/document_texts.h"
+#include "core/error.h"
 #include "core/formats/file_kinds.h"
 #include "core/formats/plain_text.h"
-#include "core/error.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
 #include "core/formats/text_file.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 
@@ -54,7 +54,9 @@ void DocumentCommands::docopen(const QString& path) {
 void DocumentCommands::openPlainText(const QString& path, const QByteArray& bytes) {
     {
         BusyPointer busy(p_);
-        w_.T1->SetText(decodePlainText(bytes));
+        const TextFileFormat format = detectTextFileFormat(bytes);
+        w_.T1->SetText(decodePlainText(bytes, format));
+        s_.TextFormat = format;
     }
     mruadd(path);
     w_.M_Wrap->setChecked(true);

@@ -2,14 +2,14 @@
 #include "ui/controllers/document_commands.h"
 
 #include "core/document/document_texts.h"
-#include "core/formats/file_kinds.h"
 #include "core/document/path_naming.h"
-#include "core/formats/plain_text.h"
 #include "core/error.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
+#include "core/formats/file_kinds.h"
+#include "core/formats/plain_text.h"
 #include "core/formats/text_file.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QFileInfo>
 
@@ -23,7 +23,7 @@ DocumentCommands::SaveResult DocumentCommands::docsave(const QString& path) {
             p_.setPointer(pointer::Default);
             w_.T1->SetRightMargin(p_.printer().pageWidthTwips());
         } else {
-            const EncodedPlainText encoded = encodePlainText(plainTextForFile());
+            const EncodedPlainText encoded = encodePlainText(plainTextForFile(), s_.TextFormat);
             if (encoded.unencodable > 0 &&
                 p_.msgBox(texts::unencodableQuestion(encoded.unencodable, encoded.samples),
                           msg::YesNoExclamationNo) != msg::ResultYes)

@@ -1,14 +1,14 @@
 #include "ui/controllers/shell_commands.h"
 
-#include "ui/dialogs/splash_window.h"
+#include "core/document/settings_file.h"
+#include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/controllers/conversion_commands.h"
 #include "ui/controllers/document_commands.h"
-#include "core/document/settings_file.h"
 #include "ui/controllers/keyboard_commands.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "core/twips.h"
+#include "ui/dialogs/splash_window.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
 
 #include <QAction>
 #include <QDir>

@@ -3,16 +3,16 @@
 #include "ui/controllers/document_commands.h"
 
 #include "core/document/document_texts.h"
-#include "core/formats/plain_text.h"
 #include "core/document/settings_file.h"
 #include "core/document/wrap_width.h"
-#include "core/formats/cp932.h"
 #include "core/error.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
+#include "core/formats/cp932.h"
+#include "core/formats/plain_text.h"
 #include "core/formats/text_file.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 #include <QFile>
@@ -54,13 +54,14 @@ void DocumentCommands::fmtclear() {
     try {
         if (scratch.isEmpty())
             raiseError(err::PathFileAccess, kScratchFileName.toString());
-        const EncodedPlainText encoded = encodePlainText(plainTextForFile());
+        // The scratch file is written like the document's own file, so nothing is lost.
+        const EncodedPlainText encoded = encodePlainText(plainTextForFile(), s_.TextFormat);
         if (encoded.unencodable > 0 &&
             p_.msgBox(texts::conversionLossQuestion(encoded.unencodable, encoded.samples),
                       msg::YesNoExclamationNo) != msg::ResultYes)
             return;
         writeFileSafely(scratch, encoded.bytes);
-        const QString text = decodePlainText(readWholeFile(scratch));
+        const QString text = decodePlainText(readWholeFile(scratch), s_.TextFormat);
         QFile::remove(scratch);
         w_.T1->SetText(text);
     } catch (const PukanaError& e) {
