@@ -3,9 +3,9 @@
 // program, which builds the window, drains the event loop and ends at once.
 #include "app/application.h"
 #include "platform/qt_platform.h"
-#include "ui/app_state.h"
-#include "ui/controllers/shell_commands.h"
+#include "ui/editor_state.h"
 #include "ui/main_window.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -44,11 +44,12 @@ void drain() {
     pukana::installFontSubstitutions();
     DataPlatform platform;
     pukana::preloadDictionaries(platform);
-    pukana::AppState state;
+    pukana::EditorState state;
     pukana::MainWindow window(state, platform);
-    window.shell->Form_Load(nullptr);
+    window.start(nullptr);
     drain();
-    std::_Exit(window.Btn.size() == 106 ? 0 : 3);
+    const auto keys = window.findChildren<QPushButton*>(QStringLiteral("Btn"));
+    std::_Exit(keys.size() == 106 ? 0 : 3);
 }
 
 [[noreturn]] void childBare(int argc, char** argv) {

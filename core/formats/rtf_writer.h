@@ -2,6 +2,8 @@
 // processors read.
 #pragma once
 
+#include "core/formats/rtf_font_names.h"
+
 #include <QByteArray>
 #include <QStringView>
 
@@ -21,9 +23,5 @@ QByteArray write(const QTextDocument& doc);
 /// rtf::insert() of the result reproduces the selection (a selected paragraph end included).
 /// An empty selection gives a document without text.
 QByteArray writeSelection(const QTextCursor& cursor);
-
-/// True for fonts made for Japanese text: a name with Japanese characters in it, or one of
-/// the well-known Japanese font families. Their font-table entries get \fcharset128.
-bool isJapaneseFontName(QStringView name);
 
 } // namespace pukana::rtf
