@@ -25,6 +25,7 @@ TEST_F(DocumentState, NewDocumentAndNameBox) {
         const PathParts parts = splitDocumentPath(path);
         EXPECT_EQ(parts.fileDir + fileNameBox()->text() + parts.fileExt, path);
     }
+    EXPECT_FALSE(document().isModified()); // naming from code is no change
     EXPECT_EQ(lineColor(), QColor(Qt::blue));
     // Typing into the box renames the next save target.
     document().setPath(u"/d/memo.txt"_s);
@@ -34,6 +35,11 @@ TEST_F(DocumentState, NewDocumentAndNameBox) {
     EXPECT_TRUE(document().isModified());
     typeName(u"sub/x"_s);
     EXPECT_EQ(caption(), u"/d/sub/x.txt"_s);
+    EXPECT_EQ(fileNameBox()->text(), u"x"_s);
+    // An emptied box names a new document.
+    typeName(QString());
+    EXPECT_EQ(fileNameBox()->text(), u"新規"_s);
+    EXPECT_EQ(caption(), u"/d/sub/新規.txt"_s);
 }
 
 // The save question before 0: new, 1: open and 2: a recent-file entry.
