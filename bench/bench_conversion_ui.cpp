@@ -3,13 +3,9 @@
 // full user dictionary loaded.
 #include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
-#include "ui/controllers/conversion_commands.h"
 #include "ui/editor_state.h"
 #include "ui/main_window.h"
 #include "ui/widgets/rich_text_box.h"
-
-#include <QAction>
-#include <QListWidget>
 
 #include <QAction>
 #include <QApplication>
@@ -57,9 +53,9 @@ void BM_MenuConversionFillsTheList(benchmark::State& st) {
     auto* view = window.findChild<pukana::RichTextBox*>(u"T1"_s);
     auto* list = window.findChild<QListWidget*>(u"List1"_s);
     QAction* convert = window.findChild<QAction*>(u"m_xf"_s);
-    view->SetText(u"かんじ"_s);
-    view->SetSelStart(0);
-    view->SetSelLength(3);
+    view->setDocumentText(u"かんじ"_s);
+    view->setCaretPosition(0);
+    view->setSelectionLength(3);
     for (auto _ : st) {
         convert->trigger();
         benchmark::DoNotOptimize(list->count());

@@ -43,7 +43,7 @@ void FileController::open(const QString& path) {
 void FileController::openRichText(const QString& path) {
     {
         BusyPointer busy(platform_);
-        QFont base = documentView_.BaseFont();
+        QFont base = documentView_.baseFont();
         base.setFamily(settings_.baseFontName);
         document_.loadRichText(path, base);
     }
@@ -55,7 +55,7 @@ void FileController::openPlainText(const QString& path, const QByteArray& bytes)
     {
         BusyPointer busy(platform_);
         const TextFileFormat format = detectTextFileFormat(bytes);
-        documentView_.SetText(decodePlainText(bytes, format));
+        documentView_.setDocumentText(decodePlainText(bytes, format));
         document_.setTextFileFormat(format);
     }
     rememberRecent(path);
