@@ -4,21 +4,12 @@
 #include "platform/platform.h"
 
 #include <QFont>
-#include <QImageReader>
 #include <cstdio>
 
 namespace pukana {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("pukana"));
-    // The first picture the window reads (the menu bar's own icon) makes Qt load every image
-    // format plugin; loading them here on a worker thread lets the window be built meanwhile.
-    pluginsLoaded_ = std::async(std::launch::async, [] { QImageReader::supportedImageFormats(); });
-}
-
-Application::~Application() {
-    if (pluginsLoaded_.valid())
-        pluginsLoaded_.wait();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QApplication>
-#include <future>
 
 namespace pukana {
 
@@ -12,7 +11,6 @@ class Platform;
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
-    ~Application() override;
 
     /// Set once the editor is ready; before that an uncaught error ends start-up.
     void setPlatform(Platform* platform) { platform_ = platform; }
@@ -21,7 +19,6 @@ public:
 
 private:
     Platform* platform_ = nullptr;
-    std::future<void> pluginsLoaded_;
 };
 
 /// Renders the Windows font names the editor uses with the fonts installed here.
