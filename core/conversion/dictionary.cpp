@@ -82,12 +82,17 @@ void Dictionary::store(int slot, QStringView a, QStringView b) {
 void Dictionary::appendMatches(const QString& reading, QStringList& out) const {
     // Candidates get their own copy: the slots only refer into this dictionary's text.
     const quint64 tag = tagOf(reading);
-    for (size_t i = 0; i < tags_.size(); ++i) {
-        const Slot& s = slots_[i];
-        if (tags_[i].first == tag && sameText(s.first, s.firstSize, reading))
-            out << QString(s.second, qsizetype(s.secondSize));
-        if (tags_[i].second == tag && sameText(s.second, s.secondSize, reading))
-            out << QString(s.first, qsizetype(s.firstSize));
+    const Tags* tags = tags_.data();
+    const size_t n = tags_.size();
+    for (size_t i = 0; i < n; ++i) {
+        // One test for both fields: almost every slot fails it.
+        if ((tags[i].first == tag) | (tags[i].second == tag)) {
+            const Slot& s = slots_[i];
+            if (tags[i].first == tag && sameText(s.first, s.firstSize, reading))
+                out << QString(s.second, qsizetype(s.secondSize));
+            if (tags[i].second == tag && sameText(s.second, s.secondSize, reading))
+                out << QString(s.first, qsizetype(s.firstSize));
+        }
     }
     if (reading.isEmpty()) {
         // Every slot never filled holds two empty fields, each matching the empty reading.
