@@ -82,7 +82,6 @@ QMenu* menu(QMenuBar* bar, const char* designId, const QString& caption,
 MainWindow::MainWindow(EditorState& state, Platform& platform)
     : state_(state), platform_(platform) {
     setObjectName(QStringLiteral("form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/pukana/icon.png")));
     setFont(makeFont(Gothic, 11.25));
     actions_ = new AppActions(this);
     clientArea_ = named(new QWidget(this), "client");
@@ -98,6 +97,10 @@ MainWindow::MainWindow(EditorState& state, Platform& platform)
     resize(twipsToPixels(10530), twipsToPixels(7380) + menuBar()->sizeHint().height());
     inputTarget_ = new InputTarget(*documentView_, *fileNameBox_, this);
     createControllers(keys);
+    // Pictures are read only once the widgets and their fonts are made (here and by the menu
+    // bar): reading one loads Qt's image plugins, which earlier would wait for the printer's
+    // worker thread, holding the library loader meanwhile.
+    setWindowIcon(QIcon(QStringLiteral(":/pukana/icon.png")));
     followDocument();
     connect(actions_->showKeyboard, &QAction::triggered, this, &MainWindow::toggleKeyboard);
     connect(actions_->showToolbar, &QAction::triggered, this, &MainWindow::toggleToolbar);
