@@ -3,7 +3,10 @@
 #include "core/error.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 
 namespace pukana {
@@ -40,6 +43,16 @@ void installFontSubstitutions() {
     QFont::insertSubstitutions(
         QStringLiteral("Times New Roman"),
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+}
+
+bool installJapaneseTranslation() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 bool displayAvailable() {

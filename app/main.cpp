@@ -1,13 +1,14 @@
 // Pukana: the splash window comes first and loads the main window behind it.
-#include "ui/dialogs/splash_window.h"
-#include "core/formats/cp932.h"
+#include "app/application.h"
+#include "app/termination_signal.h"
 #include "core/error.h"
+#include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
 #include "ui/app_state.h"
-#include "app/application.h"
-#include "ui/main_window.h"
 #include "ui/controllers/shell_commands.h"
-#include "app/termination_signal.h"
+#include "ui/dialogs/font_dialog.h"
+#include "ui/dialogs/splash_window.h"
+#include "ui/main_window.h"
 
 #include <QMessageBox>
 #include <cstdio>
@@ -24,7 +25,12 @@ int main(int argc, char** argv) {
             mainWindow->close();
     });
     installFontSubstitutions();
+    if (!installJapaneseTranslation())
+        std::fputs("PUKANA: qtbase_ja.qm (qt6-translations-l10n) not found: standard dialogs "
+                   "stay in English\n",
+                   stderr);
     QtPlatform platform;
+    platform.setFontDialogRunner(&runFontDialog);
     if (!cp932::available()) {
         platform.msgBox(QStringLiteral("Shift_JIS（コードページ 932）の変換機能が見つかりません。"
                                        "Qt が ICU つきで構築されているか確かめてください。"),

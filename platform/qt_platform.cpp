@@ -1,23 +1,21 @@
 #include "platform/qt_platform.h"
 
-#include "core/bgr_color.h"
 #include "core/error.h"
-#include "platform/qt_printer.h"
 #include "core/twips.h"
+#include "platform/qt_printer.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <cstdio>
@@ -72,52 +70,60 @@ scriptedFileAnswer(const FileDialogRequest& request) {
     return std::optional<FileDialogRequest>(chosen);
 }
 
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0xF0) {
+    case msg::Exclamation:
+        return QMessageBox::Warning;
+    case msg::Question:
+        return QMessageBox::Question;
+    case 0x10:
+        return QMessageBox::Critical;
+    case 0x40:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QList<QMessageBox::StandardButton> buttonsOf(int style) {
+    switch (style & 0x0F) {
+    case msg::OkCancel:
+        return {QMessageBox::Ok, QMessageBox::Cancel};
+    case msg::YesNoCancel:
+        return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case msg::YesNo:
+        return {QMessageBox::Yes, QMessageBox::No};
+    default:
+        return {QMessageBox::Ok};
+    }
+}
+
+/// The captions of a Japanese system's message box, whatever the user's locale.
+QString buttonText(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return QStringLiteral("はい(&Y)");
+    case QMessageBox::No:
+        return QStringLiteral("いいえ(&N)");
+    case QMessageBox::Cancel:
+        return QStringLiteral("キャンセル");
+    default:
+        return QStringLiteral("OK");
+    }
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {}
 QtPlatform::~QtPlatform() = default;
 
-int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
-    if (headless()) {
-        std::fprintf(stderr, "PUKANA: %s\n", qUtf8Printable(text));
-        return msg::defaultResult(style);
-    }
-    QMessageBox box(QApplication::activeWindow());
+void prepareMessageBox(QMessageBox& box, const QString& text, int style, const QString& title) {
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("PUKANA") : title);
     box.setText(text);
-    switch (style & 0xF0) {
-    case msg::Exclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case msg::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case 0x10:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case 0x40:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
-        break;
-    }
-    QList<QMessageBox::StandardButton> buttons;
-    switch (style & 0x0F) {
-    case msg::OkCancel:
-        buttons = {QMessageBox::Ok, QMessageBox::Cancel};
-        break;
-    case msg::YesNoCancel:
-        buttons = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-        break;
-    case msg::YesNo:
-        buttons = {QMessageBox::Yes, QMessageBox::No};
-        break;
-    default:
-        buttons = {QMessageBox::Ok};
-        break;
-    }
+    box.setIcon(iconOf(style));
+    const QList<QMessageBox::StandardButton> buttons = buttonsOf(style);
     for (auto b : buttons)
-        box.addButton(b);
+        box.addButton(b)->setText(buttonText(b));
     const int defaultIndex = (style & 0x300) >> 8;
     if (defaultIndex < buttons.size())
         box.setDefaultButton(buttons[defaultIndex]);
@@ -125,6 +131,16 @@ int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons.size() == 1)
         box.setEscapeButton(buttons[0]);
+}
+
+int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
+    if (headless()) {
+        std::fprintf(stderr, "PUKANA: %s\n", qUtf8Printable(text));
+        return msg::defaultResult(style);
+    }
+    QMessageBox box(QApplication::activeWindow());
+    prepareMessageBox(box, text, style, title);
+    const QList<QMessageBox::StandardButton> buttons = buttonsOf(style);
 
     // The hourglass must not hide the arrow while a question waits for an answer.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -207,32 +223,9 @@ std::optional<FileDialogRequest> QtPlatform::fileDialog(const FileDialogRequest&
 }
 
 std::optional<FontChoice> QtPlatform::fontDialog(const FontChoice& seed, QWidget* parent) {
-    if (headless())
+    if (headless() || !fontDialogRunner_)
         return std::nullopt;
-    QFont font(seed.name);
-    if (seed.size > 0)
-        font.setPointSizeF(seed.size);
-    font.setBold(seed.bold);
-    font.setItalic(seed.italic);
-    font.setStrikeOut(seed.strikethru);
-    font.setUnderline(seed.underline);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
-    if (!ok)
-        return std::nullopt;
-    const QColor seedColor = fromBgr(seed.color);
-    // Qt's font dialog has no colour section: ask for the colour right after it.
-    const QColor colour = QColorDialog::getColor(seedColor, parent);
-    FontChoice out;
-    out.name = chosen.family();
-    out.size = chosen.pointSizeF();
-    out.bold = chosen.bold();
-    out.italic = chosen.italic();
-    out.strikethru = chosen.strikeOut();
-    out.underline = chosen.underline();
-    const QColor c = colour.isValid() ? colour : seedColor;
-    out.color = toBgr(c);
-    return out;
+    return fontDialogRunner_(seed, parent);
 }
 
 int QtPlatform::execDialog(QDialog& dialog) {

@@ -3,9 +3,16 @@
 
 #include "platform/platform.h"
 
+#include <functional>
 #include <memory>
 
+class QMessageBox;
+
 namespace pukana {
+
+/// Fills `box` for a message of `style` (msg::*): title ("PUKANA" when none is given), text,
+/// icon, the buttons with their Japanese captions, the default and the escape button.
+void prepareMessageBox(QMessageBox& box, const QString& text, int style, const QString& title);
 
 class QtPlatform : public Platform {
 public:
@@ -35,8 +42,14 @@ public:
     QString userDataDir() const override;
     void endProcess(int code) override;
 
+    /// The font dialog lives with the other dialogs of the editor, above this layer: the
+    /// program hands it in at start-up. Without one, the font dialog answers Cancel.
+    using FontDialogRunner = std::function<std::optional<FontChoice>(const FontChoice&, QWidget*)>;
+    void setFontDialogRunner(FontDialogRunner runner) { fontDialogRunner_ = std::move(runner); }
+
 private:
     std::unique_ptr<Printer> printer_;
+    FontDialogRunner fontDialogRunner_;
     bool pointerSet_ = false;
 };
 

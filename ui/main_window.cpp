@@ -1,20 +1,21 @@
 #include "ui/main_window.h"
 
+#include "core/layout/alignment_pictures.h"
+#include "core/layout/layout_calc.h"
+#include "core/layout/program_icon.h"
+#include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/controllers/about_commands.h"
 #include "ui/controllers/conversion_commands.h"
 #include "ui/controllers/document_commands.h"
 #include "ui/controllers/edit_commands.h"
 #include "ui/controllers/format_commands.h"
 #include "ui/controllers/keyboard_commands.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
-#include "core/twips.h"
 #include "ui/controllers/search_commands.h"
-#include "core/layout/alignment_pictures.h"
-#include "ui/widgets/image_button.h"
-#include "core/layout/layout_calc.h"
 #include "ui/controllers/shell_commands.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/image_button.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -69,10 +70,13 @@ QAction* separator(QMenu* menu, const char* name) {
 
 MainWindow::MainWindow(AppState& state, Platform& platform) : state_(state), platform_(platform) {
     setObjectName(QStringLiteral("form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/pukana/icon.png")));
+    setWindowIcon(programWindowIcon());
     setFont(makeFont(Gothic, 11.25));
     createControls();
     createMenus();
+    // Narrower or lower, keys of the keyboard would be cut off.
+    const MinimumInnerSize least = minimumInnerSize();
+    client_->setMinimumSize(twipsToPixels(least.width), twipsToPixels(least.height));
     resize(twipsToPixels(10530), twipsToPixels(7380) + menuBar()->sizeHint().height());
 
     shell = std::make_unique<ShellCommands>(*this, state_, platform_);
@@ -110,14 +114,17 @@ void MainWindow::createControls() {
         new ImageButton(alignmentPicture(AlignmentPicture::Left), QStringLiteral("ひだりよせ"), P1);
     I_lft->setObjectName(QStringLiteral("I_lft"));
     I_lft->setGeometry(twipsRect(4380, 180, 240, 240));
+    I_lft->setToolTip(QStringLiteral("ひだりよせ"));
     I_cnt = new ImageButton(alignmentPicture(AlignmentPicture::Centre),
                             QStringLiteral("ちゅうおうそろえ"), P1);
     I_cnt->setObjectName(QStringLiteral("I_cnt"));
     I_cnt->setGeometry(twipsRect(4680, 180, 240, 240));
+    I_cnt->setToolTip(QStringLiteral("ちゅうおう"));
     I_rt =
         new ImageButton(alignmentPicture(AlignmentPicture::Right), QStringLiteral("みぎよせ"), P1);
     I_rt->setObjectName(QStringLiteral("I_rt"));
     I_rt->setGeometry(twipsRect(4980, 180, 240, 240));
+    I_rt->setToolTip(QStringLiteral("みぎよせ"));
 
     Line1 = new QFrame(P1);
     Line1->setObjectName(QStringLiteral("Line1"));

@@ -1,9 +1,12 @@
-#include "ui/widgets/rich_text_box.h"
-#include "core/twips.h"
 #include "core/layout/layout_calc.h"
+#include "core/twips.h"
 #include "tests/support/window_fixture.h"
+#include "ui/widgets/rich_text_box.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFrame>
+#include <QPushButton>
 
 using namespace pukana;
 
@@ -56,4 +59,26 @@ TEST_F(WindowLayout, KeyboardItemShowsThePanelAndFocusesTheDocument) {
     EXPECT_EQ(window->focusWidget(), window->T1);
     EXPECT_EQ(window->T1->height(), twipsToPixels(7380 - (3480 + 75)));
     EXPECT_EQ(window->P2->y() + window->P2->height(), window->client()->height());
+}
+
+TEST_F(WindowLayout, AtItsSmallestTheWindowKeepsEveryKeyWhole) {
+    start();
+    window->show();
+    if (!window->M_KB->isChecked())
+        window->M_KB_Click();
+    if (!window->m_toolbar->isChecked())
+        window->m_toolbar_Click();
+    window->resize(200, 150);
+    QApplication::processEvents();
+    const QRect client = window->client()->rect();
+    EXPECT_GE(window->T1->height(), twipsToPixels(MinimumDocumentHeight) - 1);
+    const QList<QPushButton*> keys = window->F1->findChildren<QPushButton*>();
+    ASSERT_GT(keys.size(), 105);
+    for (QPushButton* key : keys) {
+        if (!key->isVisible())
+            continue;
+        const QRect shown(key->mapTo(window->client(), QPoint(0, 0)), key->size());
+        EXPECT_TRUE(client.contains(shown))
+            << key->objectName().toStdString() << " " << key->text().toStdString();
+    }
 }

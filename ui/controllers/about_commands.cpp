@@ -1,10 +1,12 @@
 #include "ui/controllers/about_commands.h"
 
-#include "ui/dialogs/about_box.h"
-#include "core/version.h"
 #include "core/error.h"
-#include "platform/platform.h"
+#include "core/formats/text_file.h"
 #include "core/twips.h"
+#include "core/version.h"
+#include "platform/platform.h"
+#include "ui/dialogs/about_box.h"
+#include "ui/dialogs/readme_window.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -40,6 +42,14 @@ void AboutCommands::M_Readme_Click() {
     const QString path = s_.AppDir + QStringLiteral("PUKANA.txt");
     try {
         p_.startProgram(readmeViewer(), {path});
+        return;
+    } catch (const PukanaError&) {
+        // No viewer here: the editor shows the readme itself.
+    }
+    try {
+        ReadmeWindow readme(QStringLiteral("PUKANA.txt"), QString::fromUtf8(readWholeFile(path)),
+                            &w_);
+        p_.execDialog(readme);
     } catch (const PukanaError& e) {
         // The editor keeps running; say why the readme did not open.
         p_.msgBox(QStringLiteral("よんでねファイルをひらけませんでした。\n") + e.description(),

@@ -3,9 +3,9 @@
 #include "core/document/menu_rules.h"
 #include "ui/controllers/font_command.h"
 #include "ui/controllers/print_command.h"
-#include "ui/widgets/rich_text_box.h"
-#include "ui/widgets/image_button.h"
 #include "ui/main_window.h"
+#include "ui/widgets/image_button.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 
@@ -26,16 +26,28 @@ FormatCommands::FormatCommands(MainWindow& window, AppState& state, Platform& pl
     connect(w_.I_cnt, &ImageButton::clicked, this, [this] { align(AlignCentre); });
     connect(w_.I_rt, &ImageButton::clicked, this, [this] { align(AlignRight); });
     connect(w_.M_Printer, &QAction::triggered, this, &FormatCommands::M_Printer_Click);
+    // The picture of the current paragraph's alignment shows pressed.
+    connect(w_.T1, &QTextEdit::cursorPositionChanged, this, &FormatCommands::showAlignment);
+    connect(w_.T1, &RichTextBox::Change, this, &FormatCommands::showAlignment);
+    showAlignment();
+}
+
+void FormatCommands::showAlignment() {
+    const Qt::Alignment current = w_.T1->alignment();
+    const bool centre = current & Qt::AlignHCenter;
+    const bool right = (current & (Qt::AlignRight | Qt::AlignTrailing)) && !centre;
+    w_.I_lft->setPressed(!centre && !right);
+    w_.I_cnt->setPressed(centre);
+    w_.I_rt->setPressed(right);
 }
 
 void FormatCommands::m_font_Click() {
-    // The dialog keeps what it was seeded with even when cancelled.
-    fontDialog_ = seedFromSelection(*w_.T1, fontDialog_);
-    const std::optional<FontChoice> choice = p_.fontDialog(fontDialog_, &w_);
+    const FontChoice seed = seedFromSelection(*w_.T1);
+    const std::optional<FontChoice> choice = p_.fontDialog(seed, &w_);
     if (!choice)
         return;
     fontDialog_ = *choice;
-    applyToSelection(*w_.T1, fontDialog_);
+    applyToSelection(*w_.T1, changesFrom(seed, *choice));
     // Formatting alone raises no content change, so the command marks the change itself.
     s_.Modified = true;
 }
@@ -59,6 +71,7 @@ void FormatCommands::align(int alignment) {
         return;
     }
     w_.T1->SetSelAlignment(alignment);
+    showAlignment();
 }
 
 void FormatCommands::M_Printer_Click() {

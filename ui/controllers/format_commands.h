@@ -29,6 +29,9 @@ public:
     /// The font dialog's values, kept from one use to the next.
     const FontChoice& fontDialogValues() const { return fontDialog_; }
 
+    /// Shows the alignment picture of the current paragraph's alignment pressed.
+    void showAlignment();
+
 private:
     void setTypeface(const QString& name);
 

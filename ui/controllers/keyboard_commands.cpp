@@ -1,12 +1,13 @@
 #include "ui/controllers/keyboard_commands.h"
 
-#include "core/keyboard/key_layout.h"
 #include "core/error.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
+#include "core/keyboard/key_layout.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/key_caption.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -23,14 +24,16 @@ const QString ModeFailure = QStringLiteral("キーのもじをよみこめませ
 
 KeyboardCommands::KeyboardCommands(MainWindow& window, AppState& state, Platform& platform)
     : w_(window), s_(state), p_(platform) {
-    const std::pair<QPushButton*, QString> modes[] = {
+    modeButtons_ = {
         {w_.btn_hiragana, QStringLiteral("ひらがな")},
         {w_.btn_katakana, QStringLiteral("カタカナ")},
         {w_.btn_suuji, QStringLiteral("きごう")},
         {w_.btn_hankaku, QStringLiteral("はんかく")},
     };
-    for (const auto& [button, mode] : modes)
+    for (const auto& [button, mode] : modeButtons_) {
+        button->setCheckable(true);
         connect(button, &QPushButton::clicked, this, [this, mode] { modeClick(mode); });
+    }
 
     connect(w_.b_left, &QPushButton::clicked, this, &KeyboardCommands::b_left_Click);
     connect(w_.b_right, &QPushButton::clicked, this, &KeyboardCommands::b_right_Click);
@@ -72,22 +75,32 @@ void KeyboardCommands::btnset(const QString& mode) {
         keyboard::loadCaptions(s_.AppDir + LayoutFileName, mode);
     if (captions) {
         for (int i = 1; i <= keyboard::KeyCount && i < w_.Btn.size(); ++i)
-            w_.Btn[i]->setText(captions->at(i - 1));
+            showKeyCaption(*w_.Btn[i], captions->at(i - 1));
+        activeMode_ = mode;
     }
+    showActiveMode();
     w_.T1->setFocus();
+}
+
+void KeyboardCommands::showActiveMode() {
+    // Set from the mode shown, not from the click: a checkable button has already toggled
+    // itself by the time its click arrives.
+    for (const auto& [button, mode] : modeButtons_)
+        button->setChecked(mode == activeMode_);
 }
 
 void KeyboardCommands::modeClick(const QString& mode) {
     try {
         btnset(mode);
     } catch (const PukanaError& e) {
+        showActiveMode();
         // Ending the program here would lose the document: say why and go on.
         p_.msgBox(ModeFailure + QStringLiteral("\r\n") + e.description(), msg::OkExclamation);
     }
 }
 
 void KeyboardCommands::Btn_Click(int index) {
-    const QString caption = w_.Btn.at(index)->text();
+    const QString caption = typedText(*w_.Btn.at(index));
     if (s_.DocFocus) {
         w_.T1->SetSelText(caption);
         w_.T1->setFocus();

@@ -1,9 +1,12 @@
 // Handlers of the on-screen keyboard: the keys, the input modes and the key target.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <utility>
 
+class QPushButton;
 class QWidget;
 
 namespace pukana {
@@ -28,7 +31,10 @@ public:
     void btnset(const QString& mode);
 
     /// A mode button: loads the mode; a failure is reported and the keys keep their captions.
+    /// The button of the mode the keys show stays pressed.
     void modeClick(const QString& mode);
+    /// The mode whose captions the keys show (empty before the first is loaded).
+    const QString& activeMode() const { return activeMode_; }
 
     /// Key `index` (1 to 105): its caption replaces the selection of the target box.
     void Btn_Click(int index);
@@ -57,10 +63,14 @@ private:
     /// Keys that only make sense in the document: in the file-name box they beep.
     void documentOnlyKey(const QString& keys);
     void setFileNameBoxColour(bool isTarget);
+    /// Shows the active mode's button pressed and the others raised.
+    void showActiveMode();
 
     MainWindow& w_;
     AppState& s_;
     Platform& p_;
+    QList<std::pair<QPushButton*, QString>> modeButtons_;
+    QString activeMode_;
 };
 
 } // namespace pukana
