@@ -42,6 +42,14 @@ TEST(FontDialog, ShowsTheSeedUnderItsOwnNamesAndMixedAttributesEmpty) {
         EXPECT_EQ(colours->currentData().toUInt(), 0x336699u);
         EXPECT_EQ(part<QLabel>(dialog, "sample")->font().family(), face);
     }
+    // Each face once, under the name a document gives it, also while Qt substitutes it
+    // (Qt keeps substituted names lower-cased).
+    QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
+    const QStringList faces = FontDialog::faceNames(QStringLiteral("Times New Roman"));
+    EXPECT_EQ(faces.count(QStringLiteral("Times New Roman")), 1);
+    EXPECT_EQ(faces.count(QStringLiteral("ＭＳ 明朝")), 1);
+    EXPECT_FALSE(faces.contains(QStringLiteral("ＭＳ 明朝").toLower()));
+
     FontChoice mixed;
     mixed.italic = false;
     FontDialog dialog(mixed);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/font_dialog.h"
 
 #include "core/bgr_color.h"
+#include "core/document/font_names.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,12 +87,15 @@ QStringList FontDialog::faceNames(const std::optional<QString>& seedFace) {
     for (const QString& family : QFontDatabase::families())
         if (!QFontDatabase::isPrivateFamily(family))
             names << family;
-    // The names documents use that the editor maps to installed faces (ＭＳ ゴシック and so on).
-    for (const QString& substituted : QFont::substitutions())
-        names << substituted;
+    // The Windows names documents use, drawn here by the faces that stand in for them.
+    for (const auto& [name, substitutes] : faceSubstitutes())
+        names << name;
     if (seedFace && !seedFace->isEmpty())
         names << *seedFace;
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
