@@ -17,6 +17,7 @@ namespace pukana {
 namespace {
 const QColor TargetColour(0xFF, 0xFF, 0xFF);
 const QColor OtherColour(0xC0, 0xC0, 0xC0);
+const QColor ActiveModeColour(0x9E, 0xC4, 0xEE);
 const QString LayoutFileName = QStringLiteral("btn.dat");
 const QString ModeFailure = QStringLiteral("キーのもじをよみこめませんでした。"
                                            "いまのキーのままつづけます。");
@@ -85,8 +86,15 @@ void KeyboardCommands::btnset(const QString& mode) {
 void KeyboardCommands::showActiveMode() {
     // Set from the mode shown, not from the click: a checkable button has already toggled
     // itself by the time its click arrives.
-    for (const auto& [button, mode] : modeButtons_)
-        button->setChecked(mode == activeMode_);
+    for (const auto& [button, mode] : modeButtons_) {
+        const bool active = mode == activeMode_;
+        button->setChecked(active);
+        // Sunk in alone is faint in most styles: the pressed button is tinted as well.
+        QPalette palette = button->parentWidget()->palette();
+        if (active)
+            palette.setColor(QPalette::Button, ActiveModeColour);
+        button->setPalette(palette);
+    }
 }
 
 void KeyboardCommands::modeClick(const QString& mode) {
