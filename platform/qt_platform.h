@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -10,18 +11,26 @@ class QMessageBox;
 
 namespace pukana {
 
-/// Fills `box` for a message of `style` (msg::*): title ("PUKANA" when none is given), text,
-/// icon, the buttons with their Japanese captions, the default and the escape button.
-void prepareMessageBox(QMessageBox& box, const QString& text, int style, const QString& title);
+/// The file dialog's name filters for a filter in the form
+/// "description|patterns|description|patterns..." (patterns separated by ';'): one
+/// "description (pattern pattern)" entry per pair.
+QStringList nameFilters(const QString& filter);
+
+/// Gives `box` the icon, buttons (with the Japanese captions はい, いいえ, キャンセル and OK),
+/// default and escape button of `style`.
+void prepareMessageBox(QMessageBox& box, MessageStyle style);
+/// The answer a box of `style` gives for the QMessageBox::exec() result `answer`.
+MessageResult messageResultFor(int answer, MessageStyle style);
 
 class QtPlatform : public Platform {
 public:
     QtPlatform();
     ~QtPlatform() override;
 
-    int msgBox(const QString& text, int style, const QString& title = QString()) override;
+    MessageResult msgBox(const QString& text, MessageStyle style,
+                         const QString& title = QString()) override;
     void beep() override;
-    void setPointer(int code) override;
+    void setPointer(Pointer pointer) override;
     void startProgram(const QString& program, const QStringList& arguments) override;
     bool programExists(const QString& program) const override;
     std::optional<FileDialogRequest> fileDialog(const FileDialogRequest& request,
@@ -40,7 +49,7 @@ public:
     QString commandLine() const override;
     QString desktopDir() const override;
     QString userDataDir() const override;
-    void endProcess(int code) override;
+    void quit(int code) override;
 
     /// The font dialog lives with the other dialogs of the editor, above this layer: the
     /// program hands it in at start-up. Without one, the font dialog answers Cancel.

@@ -1,0 +1,45 @@
+#include "core/layout/layout_calc.h"
+#include "core/twips.h"
+#include "tests/support/window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+
+using namespace pukana;
+
+using WindowLayout = test::WindowFixture;
+
+TEST_F(WindowLayout, KeyboardItemShowsThePanelAndFocusesTheDocument) {
+    window->show();
+    window->clientArea()->resize(twipsToPixels(10530), twipsToPixels(7380));
+    fileNameBox()->setFocus();
+    action("M_KB")->trigger();
+    EXPECT_TRUE(widget("P2")->isVisible());
+    EXPECT_EQ(window->focusWidget(), documentView());
+    EXPECT_EQ(documentView()->height(), twipsToPixels(7380 - (3480 + 75)));
+    EXPECT_EQ(widget("P2")->y() + widget("P2")->height(), window->clientArea()->height());
+}
+
+TEST_F(WindowLayout, AtItsSmallestTheWindowKeepsEveryKeyWhole) {
+    start();
+    window->show();
+    if (!action("M_KB")->isChecked())
+        action("M_KB")->trigger();
+    if (!action("m_toolbar")->isChecked())
+        action("m_toolbar")->trigger();
+    window->resize(200, 150);
+    QApplication::processEvents();
+    const QRect client = window->clientArea()->rect();
+    EXPECT_GE(documentView()->height(), twipsToPixels(MinimumDocumentHeight) - 1);
+    const QList<QPushButton*> keys = widget("F1")->findChildren<QPushButton*>();
+    ASSERT_GT(keys.size(), 105);
+    for (QPushButton* key : keys) {
+        if (!key->isVisible())
+            continue;
+        const QRect shown(key->mapTo(window->clientArea(), QPoint(0, 0)), key->size());
+        EXPECT_TRUE(client.contains(shown))
+            << key->objectName().toStdString() << " " << key->text().toStdString();
+    }
+}
