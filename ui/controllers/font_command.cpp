@@ -85,7 +85,7 @@ FontChoice seedFromSelection(const QTextCursor& selection, const QFont& baseFont
 }
 
 FontChoice seedFromSelection(const RichTextBox& box) {
-    return seedFromSelection(box.textCursor(), box.BaseFont());
+    return seedFromSelection(box.textCursor(), box.baseFont());
 }
 
 FontChoice changesFrom(const FontChoice& seed, const FontChoice& answer) {
@@ -99,23 +99,23 @@ void applyToSelection(RichTextBox& box, const FontChoice& choice) {
     // mixed: attributes the user left empty keep every character's own value.
     const bool sized = choice.size && *choice.size > 0;
     if (sized)
-        attempt([&] { box.SetSelFontSize(3); });
+        attempt([&] { box.setSelectionFontSize(3); });
     if (choice.name) {
-        attempt([&] { box.SetSelFontName(QString()); });
-        attempt([&] { box.SetSelFontName(*choice.name); });
+        attempt([&] { box.setSelectionFontName(QString()); });
+        attempt([&] { box.setSelectionFontName(*choice.name); });
     }
     if (sized)
-        attempt([&] { box.SetSelFontSize(*choice.size); });
+        attempt([&] { box.setSelectionFontSize(*choice.size); });
     if (choice.bold)
-        attempt([&] { box.SetSelBold(*choice.bold); });
+        attempt([&] { box.setSelectionBold(*choice.bold); });
     if (choice.italic)
-        attempt([&] { box.SetSelItalic(*choice.italic); });
+        attempt([&] { box.setSelectionItalic(*choice.italic); });
     if (choice.color)
-        attempt([&] { box.SetSelColor(*choice.color); });
+        attempt([&] { box.setSelectionColour(*choice.color); });
     if (choice.strikethru)
-        attempt([&] { box.SetSelStrikeThru(*choice.strikethru); });
+        attempt([&] { box.setSelectionStrikeOut(*choice.strikethru); });
     if (choice.underline)
-        attempt([&] { box.SetSelUnderline(*choice.underline); });
+        attempt([&] { box.setSelectionUnderline(*choice.underline); });
 }
 
 } // namespace pukana

@@ -31,7 +31,7 @@ FormatController::FormatController(RichTextBox& documentView, DocumentSession& d
     // The picture of the current paragraph's alignment shows pressed.
     connect(&documentView_, &QTextEdit::cursorPositionChanged, this,
             &FormatController::showAlignment);
-    connect(&documentView_, &RichTextBox::Change, this, &FormatController::showAlignment);
+    connect(&documentView_, &RichTextBox::contentChanged, this, &FormatController::showAlignment);
     showAlignment();
 }
 
@@ -56,7 +56,7 @@ void FormatController::chooseFont() {
 }
 
 void FormatController::setTypeface(const QString& name) {
-    documentView_.SetSelFontName(name);
+    documentView_.setSelectionFontName(name);
     documentView_.setFocus();
 }
 
@@ -65,7 +65,7 @@ void FormatController::align(Alignment alignment) {
         platform_.beep();
         return;
     }
-    documentView_.SetSelAlignment(alignment);
+    documentView_.setSelectionAlignment(alignment);
     showAlignment();
 }
 

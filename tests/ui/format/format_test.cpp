@@ -27,13 +27,13 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         document().setPath(QStringLiteral("/docs/memo.rtf"));
-        documentView()->SetText(QStringLiteral("太字と普通\n二段目"));
+        documentView()->setDocumentText(QStringLiteral("太字と普通\n二段目"));
         document().setModified(false);
     }
     RichTextBox& box() { return *documentView(); }
     void select(int start, int length) {
-        box().SetSelStart(start);
-        box().SetSelLength(length);
+        box().setCaretPosition(start);
+        box().setSelectionLength(length);
     }
     bool centred(int paragraph) {
         return box().document()->findBlockByNumber(paragraph).blockFormat().alignment() &
@@ -61,7 +61,7 @@ protected:
 
 TEST_F(Format, FontDialogAppliesOnOkOnlyAndAlignmentPicturesShowTheParagraph) {
     select(0, 2);
-    box().SetSelFontSize(20);
+    box().setSelectionFontSize(20);
     document().setModified(false);
     action("m_font")->trigger(); // nothing scripted: Cancel
     EXPECT_EQ(platform.fontRequests.at(0).size, 20.0);
@@ -70,14 +70,14 @@ TEST_F(Format, FontDialogAppliesOnOkOnlyAndAlignmentPicturesShowTheParagraph) {
     platform.fontAnswers.push_back(platform.fontRequests[0]);
     action("m_font")->trigger();
     EXPECT_TRUE(document().isModified());
-    EXPECT_EQ(box().SelFontSize(), 20) << "the 3-point reset must not remain";
+    EXPECT_EQ(box().selectionFontSize(), 20) << "the 3-point reset must not remain";
     FontChoice mincho{QStringLiteral("ＭＳ 明朝"), 15, true, true, true, true, 0xFF00};
     platform.fontAnswers.push_back(mincho);
     select(0, 5);
     action("m_font")->trigger();
-    EXPECT_EQ(box().SelBold(), std::optional<bool>(true));
-    EXPECT_EQ(box().SelColor(), 0x00FF00u);
-    EXPECT_EQ(box().SelFontSize(), 15);
+    EXPECT_EQ(box().selectionBold(), std::optional<bool>(true));
+    EXPECT_EQ(box().selectionColour(), 0x00FF00u);
+    EXPECT_EQ(box().selectionFontSize(), 15);
 
     // Alignment acts on whole paragraphs in rich text, its picture shows pressed, and the
     // pictures follow the caret; in plain text a click only beeps.
@@ -100,24 +100,24 @@ TEST_F(Format, FontDialogAppliesOnOkOnlyAndAlignmentPicturesShowTheParagraph) {
 TEST_F(Format, FontDialogIsSeededFromTheSelectionsOwnCharacters) {
     // 太字 bold, 20 points, red; と普通 plain, 12 points; the document's own face throughout.
     select(0, 2);
-    box().SetSelFontSize(20);
-    box().SetSelBold(true);
-    box().SetSelColor(0x0000FF);
+    box().setSelectionFontSize(20);
+    box().setSelectionBold(true);
+    box().setSelectionColour(0x0000FF);
     select(2, 3);
-    box().SetSelFontSize(12);
+    box().setSelectionFontSize(12);
     const auto seedOf = [&] {
         action("m_font")->trigger(); // cancelled
         return platform.fontRequests.last();
     };
     select(0, 2);
-    EXPECT_EQ(seedOf(), (FontChoice{box().BaseFont().family(), 20, true, false, false, false,
+    EXPECT_EQ(seedOf(), (FontChoice{box().baseFont().family(), 20, true, false, false, false,
                                     quint32(0x0000FF)}));
     // The keyboard's <S makes a backward selection of と普通: the seed is its own start, not
     // the bold character before it.
     select(5, 0);
     for (int i = 0; i < 3; ++i)
         button("b_selm")->click();
-    ASSERT_EQ(box().SelText(), QStringLiteral("と普通"));
+    ASSERT_EQ(box().selectedText(), QStringLiteral("と普通"));
     const FontChoice backward = seedOf();
     EXPECT_EQ(backward.bold, false);
     EXPECT_EQ(backward.size, 12.0);
@@ -127,7 +127,7 @@ TEST_F(Format, FontDialogIsSeededFromTheSelectionsOwnCharacters) {
     const FontChoice mixed = seedOf();
     EXPECT_FALSE(mixed.bold || mixed.size || mixed.color);
     EXPECT_EQ(mixed.italic, false);
-    EXPECT_EQ(mixed.name, box().BaseFont().family());
+    EXPECT_EQ(mixed.name, box().baseFont().family());
 
     // OK after setting only italic: the mixed attributes stay as each character had them.
     FontChoice italic = mixed;
@@ -135,11 +135,11 @@ TEST_F(Format, FontDialogIsSeededFromTheSelectionsOwnCharacters) {
     platform.fontAnswers.push_back(italic);
     action("m_font")->trigger();
     select(0, 2);
-    EXPECT_EQ(seedOf(), (FontChoice{box().BaseFont().family(), 20, true, true, false, false,
+    EXPECT_EQ(seedOf(), (FontChoice{box().baseFont().family(), 20, true, true, false, false,
                                     quint32(0x0000FF)}));
     select(2, 3);
     EXPECT_EQ(seedOf(),
-              (FontChoice{box().BaseFont().family(), 12, false, true, false, false, quint32(0)}));
+              (FontChoice{box().baseFont().family(), 12, false, true, false, false, quint32(0)}));
 }
 
 TEST_F(Format, OkWithoutChangesKeepsTheSavedRunsByteForByte) {
@@ -147,12 +147,12 @@ TEST_F(Format, OkWithoutChangesKeepsTheSavedRunsByteForByte) {
     document().setPath(path);
     // Runs in a substitute face, a colour outside the basic sixteen, a mixed size and bold.
     select(0, 2);
-    box().SetSelFontName(QStringLiteral("ＭＳ 明朝"));
-    box().SetSelBold(true);
-    box().SetSelColor(0x336699);
+    box().setSelectionFontName(QStringLiteral("ＭＳ 明朝"));
+    box().setSelectionBold(true);
+    box().setSelectionColour(0x336699);
     select(3, 4);
-    box().SetSelFontSize(10.5);
-    box().SetSelUnderline(true);
+    box().setSelectionFontSize(10.5);
+    box().setSelectionUnderline(true);
     const auto saved = [&] {
         document().setModified(true);
         action("M_Save")->trigger();
@@ -174,7 +174,7 @@ TEST_F(Format, OkWithoutChangesKeepsTheSavedRunsByteForByte) {
 }
 
 TEST_F(Format, BoldOnJapaneseTextInIpaFacesShowsAndIsSaved) {
-    box().SetText(QStringLiteral("日本語の太字"));
+    box().setDocumentText(QStringLiteral("日本語の太字"));
     const QList<QString> faces = {QStringLiteral("IPAGothic"), QStringLiteral("IPAMincho")};
     for (const QString& face : faces) {
         if (!QFontDatabase::hasFamily(face))
@@ -185,8 +185,8 @@ TEST_F(Format, BoldOnJapaneseTextInIpaFacesShowsAndIsSaved) {
         seed.bold = true;
         platform.fontAnswers.push_back(seed);
         action("m_font")->trigger();
-        EXPECT_EQ(box().SelBold(), std::optional<bool>(true));
-        EXPECT_TRUE(QString::fromLatin1(box().TextRTF())
+        EXPECT_EQ(box().selectionBold(), std::optional<bool>(true));
+        EXPECT_TRUE(QString::fromLatin1(box().richText())
                         .contains(QRegularExpression(QStringLiteral("\\\\b[^a-z]"))));
         // The face has one style: the bold is drawn by thickening, visibly.
         QTextCursor cursor(box().document());
@@ -209,7 +209,8 @@ TEST_F(Format, PrintsSelectionOrWholeDocumentAndReportsFailuresOnce) {
     action("M_Printer")->trigger();
     select(0, 0);
     action("M_Printer")->trigger();
-    EXPECT_EQ(printer().printedTexts, QStringList({QStringLiteral("二段目"), box().Text()}));
+    EXPECT_EQ(printer().printedTexts,
+              QStringList({QStringLiteral("二段目"), box().documentText()}));
     EXPECT_TRUE(platform.messages.isEmpty() && !document().isModified());
     EXPECT_EQ(platform.pointerChanges, balanced + balanced);
 
@@ -238,8 +239,8 @@ TEST_F(Format, RendersToPdfAtTheWrapWidthAcrossPages) {
     QString text = QString(300, u'あ'); // one long paragraph, then lines for several pages
     for (int i = 1; i <= 120; ++i)
         text += QStringLiteral("\nぎょう%1").arg(i);
-    box().SetText(text);
-    box().SetRightMargin(qtPrinter.pageWidthTwips()); // the page-width wrap
+    box().setDocumentText(text);
+    box().setWrapWidth(qtPrinter.pageWidthTwips()); // the page-width wrap
     action("M_Printer")->trigger();
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.lastMessage().toStdString();
 

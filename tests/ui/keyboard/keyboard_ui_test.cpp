@@ -71,9 +71,9 @@ TEST_F(KeyboardUi, EveryKeyOfEveryModeShowsAVisibleCaptionOfItsOwnAndTypesIt) {
             QString shown = key->text();
             shown.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&');
             shown.replace(u'\x01', u'&');
-            documentView()->SetText(QString());
+            documentView()->setDocumentText(QString());
             key->click();
-            const QString typed = documentView()->Text();
+            const QString typed = documentView()->documentText();
             EXPECT_EQ(typed.size(), 1) << shown.toStdString();
             EXPECT_FALSE(shown.trimmed().isEmpty())
                 << "key types U+" << (typed.isEmpty() ? 0 : int(typed.at(0).unicode()));
@@ -91,7 +91,7 @@ TEST_F(KeyboardUi, EveryKeyOfEveryModeShowsAVisibleCaptionOfItsOwnAndTypesIt) {
 }
 
 TEST_F(KeyboardUi, KeysActOnTheBoxThatLastHadTheFocus) {
-    documentView()->SetText(QStringLiteral("かな"));
+    documentView()->setDocumentText(QStringLiteral("かな"));
     fileNameBox()->setText(QStringLiteral("abc"));
     clickInto(fileNameBox());
     fileNameBox()->setCursorPosition(2);
@@ -108,15 +108,15 @@ TEST_F(KeyboardUi, KeysActOnTheBoxThatLastHadTheFocus) {
     EXPECT_EQ(platform.beeps, 3);
     EXPECT_EQ(fileNameBox()->text(), QStringLiteral("aあc"));
     EXPECT_EQ(QApplication::focusWidget(), fileNameBox());
-    EXPECT_EQ(documentView()->Text(), QStringLiteral("かな"));
+    EXPECT_EQ(documentView()->documentText(), QStringLiteral("かな"));
 
     // Back into the document: keys act there and mark it modified.
     document().setModified(false);
     clickInto(documentView());
-    documentView()->SetSelStart(2);
+    documentView()->setCaretPosition(2);
     keys()[1]->click();
     button("btn_cr")->click();
-    EXPECT_EQ(documentView()->Text(), QStringLiteral("かなあ\n"));
+    EXPECT_EQ(documentView()->documentText(), QStringLiteral("かなあ\n"));
     EXPECT_TRUE(document().isModified());
     // A mode click makes the document the target again.
     clickInto(fileNameBox());
