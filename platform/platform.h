@@ -48,15 +48,17 @@ struct FileDialogRequest {
     int filterIndex = 1; ///< 1-based; the chosen filter on return
 };
 
-/// The font dialog's values; colour as 0x00BBGGRR.
+/// The font dialog's values; colour as 0x00BBGGRR. An attribute without a value is one the
+/// selection mixes: the dialog shows it empty, and it is applied only when the user sets it.
 struct FontChoice {
-    QString name;
-    double size = 0;
-    bool bold = false;
-    bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
-    quint32 color = 0;
+    std::optional<QString> name;
+    std::optional<double> size;
+    std::optional<bool> bold;
+    std::optional<bool> italic;
+    std::optional<bool> strikethru;
+    std::optional<bool> underline;
+    std::optional<quint32> color;
+    bool operator==(const FontChoice&) const = default;
 };
 
 /// The default printer.

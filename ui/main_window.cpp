@@ -4,6 +4,7 @@
 #include "core/document/path_naming.h"
 #include "core/layout/alignment_pictures.h"
 #include "core/layout/layout_calc.h"
+#include "core/layout/program_icon.h"
 #include "core/twips.h"
 #include "platform/platform.h"
 #include "ui/app_actions.h"
@@ -81,7 +82,7 @@ QMenu* menu(QMenuBar* bar, const char* designId, const QString& caption,
 MainWindow::MainWindow(EditorState& state, Platform& platform)
     : state_(state), platform_(platform) {
     setObjectName(QStringLiteral("form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/pukana/icon.png")));
+    setWindowIcon(programWindowIcon());
     setFont(makeFont(Gothic, 11.25));
     actions_ = new AppActions(this);
     clientArea_ = named(new QWidget(this), "client");
@@ -94,6 +95,9 @@ MainWindow::MainWindow(EditorState& state, Platform& platform)
     pageEdgeMarker_->raise();
     candidateList_->raise();
     createMenus();
+    // Narrower or lower, keys of the keyboard would be cut off.
+    const MinimumInnerSize least = minimumInnerSize();
+    clientArea_->setMinimumSize(twipsToPixels(least.width), twipsToPixels(least.height));
     resize(twipsToPixels(10530), twipsToPixels(7380) + menuBar()->sizeHint().height());
     inputTarget_ = new InputTarget(*documentView_, *fileNameBox_, this);
     createControllers(keys);
@@ -117,14 +121,17 @@ void MainWindow::createToolbar() {
                                              QStringLiteral("ひだりよせ"), toolbar_),
                              "I_lft");
     alignLeftButton_->setGeometry(twipsRect(4380, 180, 240, 240));
+    alignLeftButton_->setToolTip(QStringLiteral("ひだりよせ"));
     alignCentreButton_ = named(new ImageButton(alignmentPicture(AlignmentPicture::Centre),
                                                QStringLiteral("ちゅうおうそろえ"), toolbar_),
                                "I_cnt");
     alignCentreButton_->setGeometry(twipsRect(4680, 180, 240, 240));
+    alignCentreButton_->setToolTip(QStringLiteral("ちゅうおう"));
     alignRightButton_ = named(new ImageButton(alignmentPicture(AlignmentPicture::Right),
                                               QStringLiteral("みぎよせ"), toolbar_),
                               "I_rt");
     alignRightButton_->setGeometry(twipsRect(4980, 180, 240, 240));
+    alignRightButton_->setToolTip(QStringLiteral("みぎよせ"));
 
     indicatorLine_ = named(new QFrame(toolbar_), "Line1");
     setBackground(indicatorLine_, QColor(0xFF, 0, 0));

@@ -1,7 +1,7 @@
 #include "core/formats/text_file.h"
 
-#include "core/formats/cp932.h"
 #include "core/error.h"
+#include "core/formats/cp932.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +40,8 @@ int writeErrorNumber(QFileDevice::FileError error) {
 
 } // namespace
 
-LineReader::LineReader(QByteArray bytes) : text_(cp932::decode(bytes)) {}
+LineReader::LineReader(QByteArray bytes, LineEnds ends)
+    : text_(cp932::decode(bytes)), ends_(ends) {}
 
 bool LineReader::atEnd() const {
     return pos_ >= text_.size();
@@ -49,10 +50,14 @@ bool LineReader::atEnd() const {
 QString LineReader::readLine() {
     if (atEnd())
         raiseError(err::InputPastEnd);
-    // Only CR ends a line here; a lone LF is an ordinary character.
     qsizetype cr = text_.indexOf(u'\r', pos_);
     if (cr < 0)
         cr = text_.size();
+    if (ends_ == LineEnds::AnyEnd) {
+        const qsizetype lf = text_.indexOf(u'\n', pos_);
+        if (lf >= 0 && lf < cr)
+            cr = lf;
+    }
     QString line = text_.mid(pos_, cr - pos_);
     pos_ = cr < text_.size() ? skipLineEnd(text_, cr) : cr;
     return line;

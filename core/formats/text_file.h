@@ -13,7 +13,10 @@ namespace pukana {
 /// has no lines.
 class LineReader {
 public:
-    explicit LineReader(QByteArray bytes);
+    /// Which characters end a line: CR LF and a lone CR always; a lone LF only with AnyEnd
+    /// (files written on Linux), otherwise it stays in its line as an ordinary character.
+    enum class LineEnds { CrOnly, AnyEnd };
+    explicit LineReader(QByteArray bytes, LineEnds ends = LineEnds::CrOnly);
     /// True when every line has been read.
     bool atEnd() const;
     /// The next line without its line end. Throws PukanaError 62 when at the end.
@@ -22,6 +25,7 @@ public:
 private:
     QString text_;
     qsizetype pos_ = 0;
+    LineEnds ends_;
 };
 
 /// Reads fields of code page 932 bytes in the comma and double-quote convention:

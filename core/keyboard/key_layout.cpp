@@ -31,7 +31,7 @@ QList<QRectF> keyGrid(const QRectF& templateRect) {
 
 std::optional<QStringList> captionsFromBytes(const QByteArray& bytes, const QString& mode,
                                              const QString& fileName) {
-    LineReader reader(bytes);
+    LineReader reader(bytes, LineReader::LineEnds::AnyEnd);
     while (!reader.atEnd()) {
         if (!reader.readLine().contains(mode))
             continue;
@@ -48,6 +48,12 @@ std::optional<QStringList> captionsFromBytes(const QByteArray& bytes, const QStr
         return captions;
     }
     return std::nullopt;
+}
+
+QString visibleCaption(const QString& typed) {
+    if (!typed.isEmpty() && typed.trimmed().isEmpty())
+        return QStringLiteral("\u2423");
+    return typed;
 }
 
 std::optional<QStringList> loadCaptions(const QString& path, const QString& mode) {

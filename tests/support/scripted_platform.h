@@ -47,6 +47,9 @@ public:
     std::deque<MessageResult> msgAnswers;
     std::deque<std::optional<FileDialogRequest>> fileAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
+    /// Answers the font dialog when no scripted answer is queued (for example by running the
+    /// editor's own dialog on the seed).
+    std::function<std::optional<FontChoice>(const FontChoice&)> onFontDialog;
     /// Called with each dialog of ours instead of running it modally; returns its result.
     std::function<int(QDialog&)> onDialog;
 
