@@ -51,7 +51,9 @@ std::optional<QStringList> captionsFromBytes(const QByteArray& bytes, const QStr
 }
 
 std::optional<QStringList> loadCaptions(const QString& path, const QString& mode) {
-    return captionsFromBytes(readWholeFile(path), mode, path);
+    // The key file holds a few hundred characters: anything near this size is not ours.
+    constexpr qint64 kLargestKeyFile = 64 << 10;
+    return captionsFromBytes(readWholeFile(path, kLargestKeyFile), mode, path);
 }
 
 } // namespace pukana::keyboard

@@ -58,3 +58,29 @@ TEST(SettingsFile, LoadSaveAndDataDir) {
     EXPECT_EQ(writableDataDir(path + u"/dir/", fallback), QDir::toNativeSeparators(fallback) + sep);
     EXPECT_TRUE(QFileInfo(fallback).isDir());
 }
+
+TEST(SettingsFile, PathsCodePage932CannotHoldStayOutOfTheFile) {
+    const QStringList recent{u"/home/u/😀 folder/a.txt"_s, u"/home/u/漢字.txt"_s};
+    EXPECT_EQ(parseSettings(serializeSettings(false, u"F"_s, recent)).recentFiles,
+              QStringList{u"/home/u/漢字.txt"_s});
+    // Fifteen writable entries are still written when some are left out.
+    QStringList many{u"/😀.txt"_s};
+    for (int i = 0; i < 20; ++i)
+        many << u"/f%1.txt"_s.arg(i);
+    EXPECT_EQ(parseSettings(serializeSettings(false, u"F"_s, many)).recentFiles.size(),
+              kStoredRecentFiles);
+}
+
+TEST(SettingsFile, AFileThatIsNoRegularFileIsNamedNotRead) {
+    QTemporaryDir dir;
+    QString problem;
+    EXPECT_FALSE(loadSettings(dir.path(), &problem).keyboardOn);
+    EXPECT_TRUE(problem.contains(dir.path()));
+#ifdef Q_OS_UNIX
+    const QString link = dir.filePath(u"pukana.INI"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, link));
+    problem.clear();
+    EXPECT_FALSE(loadSettings(link, &problem).fontName);
+    EXPECT_TRUE(problem.contains(link));
+#endif
+}
