@@ -2,8 +2,8 @@
 
 #include "core/bgr_color.h"
 #include "core/error.h"
-#include "platform/qt_printer.h"
 #include "core/twips.h"
+#include "platform/qt_printer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -77,13 +77,10 @@ scriptedFileAnswer(const FileDialogRequest& request) {
 QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {}
 QtPlatform::~QtPlatform() = default;
 
-int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
-    if (headless()) {
-        std::fprintf(stderr, "PUKANA: %s\n", qUtf8Printable(text));
-        return msg::defaultResult(style);
-    }
-    QMessageBox box(QApplication::activeWindow());
+void prepareMessageBox(QMessageBox& box, const QString& text, int style, const QString& title) {
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("PUKANA") : title);
+    // Messages name files and quote document text: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (style & 0xF0) {
     case msg::Exclamation:
@@ -125,7 +122,15 @@ int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons.size() == 1)
         box.setEscapeButton(buttons[0]);
+}
 
+int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
+    if (headless()) {
+        std::fprintf(stderr, "PUKANA: %s\n", qUtf8Printable(text));
+        return msg::defaultResult(style);
+    }
+    QMessageBox box(QApplication::activeWindow());
+    prepareMessageBox(box, text, style, title);
     // The hourglass must not hide the arrow while a question waits for an answer.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = box.exec();
@@ -141,9 +146,9 @@ int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
         return msg::ResultOk;
     default:
         // Closed without a button: Cancel when there is one, else the only button.
-        if (buttons.contains(QMessageBox::Cancel))
+        if (box.button(QMessageBox::Cancel))
             return msg::ResultCancel;
-        return buttons.contains(QMessageBox::No) ? msg::ResultNo : msg::ResultOk;
+        return box.button(QMessageBox::No) ? msg::ResultNo : msg::ResultOk;
     }
 }
 
@@ -303,6 +308,14 @@ QString QtPlatform::commandLine() const {
 
 QString QtPlatform::desktopDir() const {
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString QtPlatform::homeDir() const {
+    return QDir::homePath();
+}
+
+QString QtPlatform::documentsDir() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 QString QtPlatform::userDataDir() const {

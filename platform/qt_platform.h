@@ -5,7 +5,13 @@
 
 #include <memory>
 
+class QMessageBox;
+
 namespace pukana {
+
+/// Sets up a message box of `style` (buttons, icon, default and escape button) showing
+/// `text` as plain text.
+void prepareMessageBox(QMessageBox& box, const QString& text, int style, const QString& title);
 
 class QtPlatform : public Platform {
 public:
@@ -32,6 +38,8 @@ public:
     QString executableDir() const override;
     QString commandLine() const override;
     QString desktopDir() const override;
+    QString homeDir() const override;
+    QString documentsDir() const override;
     QString userDataDir() const override;
     void endProcess(int code) override;
 

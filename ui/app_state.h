@@ -15,6 +15,12 @@ struct AppState {
     QString FileDir;      ///< folder of the current path, with its separator
     QString FileExt;      ///< last four characters of the current path
     int MruCount = 0;     ///< recent-file entries in the file menu
+    /// The current path was opened or saved by the user (not made by the editor or typed into
+    /// the file-name box): only then may a save replace the file there without asking.
+    bool PathConfirmed = false;
+    /// A plain-text file opened with bytes that form no character: saving over it loses them.
+    QString LossyPath;
+    qsizetype LossyBytes = 0;
     QString FindText;
     int FindMatchCase = 0;
 };

@@ -1,20 +1,21 @@
 #include "ui/main_window.h"
 
+#include "core/layout/alignment_pictures.h"
+#include "core/layout/layout_calc.h"
+#include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/controllers/about_commands.h"
 #include "ui/controllers/conversion_commands.h"
 #include "ui/controllers/document_commands.h"
 #include "ui/controllers/edit_commands.h"
 #include "ui/controllers/format_commands.h"
 #include "ui/controllers/keyboard_commands.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
-#include "core/twips.h"
+#include "ui/controllers/recovery_commands.h"
 #include "ui/controllers/search_commands.h"
-#include "core/layout/alignment_pictures.h"
-#include "ui/widgets/image_button.h"
-#include "core/layout/layout_calc.h"
 #include "ui/controllers/shell_commands.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/image_button.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -83,6 +84,7 @@ MainWindow::MainWindow(AppState& state, Platform& platform) : state_(state), pla
     search = std::make_unique<SearchCommands>(*this, state_, platform_);
     format = std::make_unique<FormatCommands>(*this, state_, platform_);
     about = std::make_unique<AboutCommands>(*this, state_, platform_);
+    recovery = std::make_unique<RecoveryCommands>(*this, state_, platform_);
 
     connect(M_KB, &QAction::triggered, this, &MainWindow::M_KB_Click);
     connect(m_toolbar, &QAction::triggered, this, &MainWindow::m_toolbar_Click);
@@ -198,6 +200,11 @@ void MainWindow::createMenus() {
 
     M_Edit = bar->addMenu(QStringLiteral("へんしゅう(&E)"));
     M_Edit->setObjectName(QStringLiteral("M_Edit"));
+    M_Undo = item(M_Edit, "M_Undo", QStringLiteral("もとにもどす(&U)"));
+    M_Undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    M_Redo = item(M_Edit, "M_Redo", QStringLiteral("やりなおし(&R)"));
+    M_Redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    M_SPUndo = separator(M_Edit, "M_SPUndo");
     m_xf = item(M_Edit, "m_xf", QStringLiteral("へんかん(&X)"));
     m_sp = separator(M_Edit, "m_sp");
     M_Edit_Item << item(M_Edit, "M_Edit_Item", QStringLiteral("きりとり(&T)"))

@@ -23,6 +23,7 @@ class EditCommands;
 class FileNameBox;
 class FormatCommands;
 class KeyboardCommands;
+class RecoveryCommands;
 class Platform;
 class RichTextBox;
 class SearchCommands;
@@ -85,6 +86,9 @@ public:
     QAction* M_EXIT = nullptr;
     QList<QAction*> m_f; ///< element 0: separator before the recent files
     QMenu* M_Edit = nullptr;
+    QAction* M_Undo = nullptr;
+    QAction* M_Redo = nullptr;
+    QAction* M_SPUndo = nullptr;
     QAction* m_xf = nullptr;
     QAction* m_sp = nullptr;
     QList<QAction*> M_Edit_Item; ///< 0 cut, 1 copy, 2 old paste (hidden), 3 paste, 4 delete
@@ -121,6 +125,7 @@ public:
     std::unique_ptr<SearchCommands> search;
     std::unique_ptr<FormatCommands> format;
     std::unique_ptr<AboutCommands> about;
+    std::unique_ptr<RecoveryCommands> recovery;
 
     /// Set by the closing routine's callers: a close request runs it and may be refused.
     void M_KB_Click();

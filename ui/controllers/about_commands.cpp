@@ -1,10 +1,10 @@
 #include "ui/controllers/about_commands.h"
 
-#include "ui/dialogs/about_box.h"
-#include "core/version.h"
 #include "core/error.h"
-#include "platform/platform.h"
 #include "core/twips.h"
+#include "core/version.h"
+#include "platform/platform.h"
+#include "ui/dialogs/about_box.h"
 #include "ui/main_window.h"
 
 #include <QAction>

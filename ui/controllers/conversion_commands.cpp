@@ -3,11 +3,11 @@
 #include "core/conversion/dictionary.h"
 #include "core/conversion/henkan_core.h"
 #include "core/conversion/list_placement.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 #include <QFocusEvent>

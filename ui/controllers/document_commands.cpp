@@ -1,12 +1,12 @@
 #include "ui/controllers/document_commands.h"
 
+#include "core/bgr_color.h"
 #include "core/document/document_texts.h"
 #include "core/document/path_naming.h"
-#include "core/bgr_color.h"
-#include "ui/widgets/file_name_box.h"
 #include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 #include <QDir>
@@ -49,10 +49,9 @@ void DocumentCommands::nameset(const QString& path) {
 void DocumentCommands::newdoc() {
     // Clearing the rich text drops the content and all formatting at once.
     w_.T1->SetTextRTF(QByteArray());
-    QString desktop = p_.desktopDir();
-    if (desktop.isEmpty())
-        desktop = QDir::homePath();
-    nameset(newDocumentPathIn(QDir::toNativeSeparators(desktop)));
+    // A folder that exists, so the first save lands somewhere.
+    const QString folder = newDocumentFolder(p_.desktopDir(), p_.homeDir(), p_.documentsDir());
+    nameset(newDocumentPathIn(QDir::toNativeSeparators(folder)));
     QFont base = w_.T1->BaseFont();
     base.setFamily(s_.BaseFontName);
     base.setBold(false);
@@ -62,7 +61,11 @@ void DocumentCommands::newdoc() {
     w_.T1->SetSelFontName(s_.BaseFontName);
     w_.T1->SetSelFontSize(12);
     w_.T1->SetSelColor(0);
+    w_.T1->ClearUndo();
     s_.Modified = false;
+    s_.PathConfirmed = false;
+    s_.LossyPath.clear();
+    s_.LossyBytes = 0;
     w_.M_Wrap->setChecked(false);
     wrapset();
 }
@@ -96,6 +99,7 @@ void DocumentCommands::T2_Change() {
     }
     nameset(renameFromBox(s_.FileDir, text, s_.FileExt).path);
     s_.Modified = true;
+    s_.PathConfirmed = false; // a typed name may be some other file's
 }
 
 void DocumentCommands::T1_Change() {

@@ -11,6 +11,7 @@
 namespace pukana {
 
 struct AppState;
+struct PlainTextCheck;
 class MainWindow;
 class Platform;
 
@@ -61,25 +62,38 @@ public:
     void docopen(const QString& path);
     void M_Open_Click();
     void m_f_Click(int index);
+    /// Shows a recovered copy as an unsaved document named `path`: RTF when `rich`, else
+    /// UTF-8 text.
+    void restoreUnsaved(const QString& path, bool rich, const QByteArray& content);
 
     // Saving.
 
-    enum class SaveResult { Saved, Failed, Declined };
+    enum class SaveResult { Saved, Failed, Declined, FolderNotWritable };
     /// Saves the document to `path` in the format its name decides; a failure is reported
-    /// inside and leaves the old file and the document's state as they were.
-    SaveResult docsave(const QString& path);
+    /// inside and leaves the old file and the document's state as they were. With
+    /// `quietFolderFailure`, a folder that cannot be written is not reported but returned as
+    /// FolderNotWritable, so the caller can offer another place.
+    SaveResult docsave(const QString& path, bool quietFolderFailure = false);
     void M_Save_Click();
     void M_SaveAs_Click();
 
     /// The open and save dialog, keeping its file name and filter between uses.
     CommonDialog CMDialog1;
 
+Q_SIGNALS:
+    /// The document was saved: an unsaved copy kept elsewhere is no longer needed.
+    void Saved();
+
 private:
     void fmtclear();
     /// The document as plain text for a plain-text file: paragraph ends as "\n" and lone
     /// line feeds kept apart (see plain_text.h).
     QString plainTextForFile() const;
-    void openPlainText(const QString& path, const QByteArray& bytes);
+    void openPlainText(const QString& path, const QByteArray& bytes, const PlainTextCheck& check);
+    /// What every successful open ends with: recent files, name, state, no undo history.
+    void finishOpen(const QString& path);
+    /// Asks before replacing a file the user never chose to replace: true to go on.
+    bool confirmReplacing(const QString& path);
     void offerToWordProcessor(const QString& path, bool legacy);
     QString wordProcessor() const;
     void prepareFileDialog();

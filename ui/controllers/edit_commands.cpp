@@ -2,10 +2,10 @@
 
 #include "core/document/menu_rules.h"
 #include "core/error.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -36,9 +36,36 @@ EditCommands::EditCommands(MainWindow& window, AppState& state, Platform& platfo
         connect(w_.M_Edit_Item[i], &QAction::triggered, this, [this, i] { M_Edit_Item_Click(i); });
     connect(w_.M_All, &QAction::triggered, this, &EditCommands::M_All_Click);
     connect(w_.M_CopyAll, &QAction::triggered, this, &EditCommands::M_CopyAll_Click);
+    connect(w_.M_Undo, &QAction::triggered, this, &EditCommands::M_Undo_Click);
+    connect(w_.M_Redo, &QAction::triggered, this, &EditCommands::M_Redo_Click);
+    // The shortcuts work only while their items are enabled: keep them current.
+    connect(w_.T1, &QTextEdit::undoAvailable, this, &EditCommands::refreshUndoItems);
+    connect(w_.T1, &QTextEdit::redoAvailable, this, &EditCommands::refreshUndoItems);
+    connect(w_.T1, &RichTextBox::Change, this, &EditCommands::refreshUndoItems);
+    refreshUndoItems();
+}
+
+void EditCommands::refreshUndoItems() {
+    w_.M_Undo->setEnabled(w_.T1->CanUndo());
+    w_.M_Redo->setEnabled(w_.T1->CanRedo());
+}
+
+void EditCommands::M_Undo_Click() {
+    w_.List1->hide(); // an offered conversion belongs to the text before the undo
+    w_.T1->Undo();
+    w_.T1->setFocus();
+    refreshUndoItems();
+}
+
+void EditCommands::M_Redo_Click() {
+    w_.List1->hide();
+    w_.T1->Redo();
+    w_.T1->setFocus();
+    refreshUndoItems();
 }
 
 void EditCommands::apply(const EditMenuEnabling& e) {
+    refreshUndoItems();
     for (QAction* item : std::as_const(w_.M_Edit_Item))
         item->setEnabled(true);
     w_.M_Edit_Item[edit_item::Cut]->setEnabled(e.cut);
@@ -100,10 +127,12 @@ void EditCommands::M_Edit_Item_Click(int index) {
         return;
     }
     switch (index) {
-    case edit_item::Cut:
+    case edit_item::Cut: {
+        const RichTextBox::UndoStep step(*w_.T1);
         copySelection();
         w_.T1->SetSelText(QString());
         break;
+    }
     case edit_item::Copy:
         copySelection();
         break;
@@ -124,9 +153,10 @@ void EditCommands::M_All_Click() {
 }
 
 void EditCommands::M_CopyAll_Click() {
+    // Selecting everything to copy it would leave the whole text to be replaced by the next
+    // key: copy without touching the caret or the selection.
     p_.clipboardClear();
-    M_All_Click();
-    p_.clipboardSet(w_.T1->SelText(), w_.T1->SelRTF());
+    p_.clipboardSet(w_.T1->Text(), w_.T1->TextRTF());
 }
 
 } // namespace pukana

@@ -43,8 +43,13 @@ public:
     void M_Edit_Item_Click(int index);
     /// Selects the whole document, whatever box had the focus.
     void M_All_Click();
-    /// Puts the whole document on the clipboard as plain and rich text and leaves it selected.
+    /// Puts the whole document on the clipboard as plain and rich text; the caret and the
+    /// selection stay where they were.
     void M_CopyAll_Click();
+    void M_Undo_Click();
+    void M_Redo_Click();
+    /// Enables undo and redo exactly when the document has a step to undo or redo.
+    void refreshUndoItems();
 
 private:
     void apply(const EditMenuEnabling& e);

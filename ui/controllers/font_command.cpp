@@ -38,6 +38,7 @@ void applyToSelection(RichTextBox& box, const FontChoice& choice) {
     // A dialog that reports no usable size leaves the sizes alone rather than leaving
     // the selection at the 3-point reset size.
     const bool sized = choice.size > 0;
+    const RichTextBox::UndoStep step(box); // the whole dialog's change undoes at once
     if (sized)
         attempt([&] { box.SetSelFontSize(3); });
     attempt([&] { box.SetSelFontName(QString()); });

@@ -3,9 +3,9 @@
 #include "core/document/menu_rules.h"
 #include "ui/controllers/font_command.h"
 #include "ui/controllers/print_command.h"
-#include "ui/widgets/rich_text_box.h"
-#include "ui/widgets/image_button.h"
 #include "ui/main_window.h"
+#include "ui/widgets/image_button.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 

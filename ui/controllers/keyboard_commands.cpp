@@ -1,12 +1,12 @@
 #include "ui/controllers/keyboard_commands.h"
 
-#include "core/keyboard/key_layout.h"
 #include "core/error.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
+#include "core/keyboard/key_layout.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -106,7 +106,10 @@ void KeyboardCommands::sendToTarget(const QString& keys) {
     // have it either while another window is active.
     QWidget* box = target();
     box->setFocus();
-    sendKeys(box, keys);
+    if (box == w_.T1)
+        w_.T1->SendKeys(keys); // one undo step per key
+    else
+        sendKeys(box, keys);
 }
 
 void KeyboardCommands::documentOnlyKey(const QString& keys) {

@@ -2,6 +2,7 @@
 // entries at the end of the file menu.
 #include "ui/controllers/document_commands.h"
 
+#include "core/document/document_texts.h"
 #include "core/document/settings_file.h"
 #include "platform/platform.h"
 #include "ui/main_window.h"
@@ -42,7 +43,8 @@ void DocumentCommands::addRecentEntry() {
 void DocumentCommands::iniread() {
     s_.MruCount = 0;
     p_.setPointer(pointer::Hourglass);
-    const Settings settings = loadSettings(settingsPath());
+    QString problem;
+    const Settings settings = loadSettings(settingsPath(), &problem);
     if (settings.keyboardOn)
         w_.M_KB->setChecked(true);
     if (settings.fontName)
@@ -59,12 +61,15 @@ void DocumentCommands::iniread() {
     if (s_.MruCount > 0)
         w_.m_f[0]->setVisible(true);
     p_.setPointer(pointer::Default);
+    if (!problem.isEmpty())
+        p_.msgBox(texts::settingsReadMessage(problem), msg::OkExclamation);
 }
 
 void DocumentCommands::iniwrite() {
     p_.setPointer(pointer::Hourglass);
     QStringList recent;
-    for (int i = 1; i <= s_.MruCount && i <= kStoredRecentFiles; ++i)
+    // All of them: entries the file cannot hold are skipped there, and the next ones written.
+    for (int i = 1; i <= s_.MruCount; ++i)
         recent << recentFile(i);
     // A folder that cannot be written keeps the old file; the program goes on without it.
     saveSettings(settingsPath(), serializeSettings(w_.M_KB->isChecked(), s_.BaseFontName, recent));

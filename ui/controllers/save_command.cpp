@@ -2,20 +2,35 @@
 #include "ui/controllers/document_commands.h"
 
 #include "core/document/document_texts.h"
-#include "core/formats/file_kinds.h"
 #include "core/document/path_naming.h"
-#include "core/formats/plain_text.h"
 #include "core/error.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
+#include "core/formats/file_kinds.h"
+#include "core/formats/plain_text.h"
 #include "core/formats/text_file.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QFileInfo>
 
 namespace pukana {
 
-DocumentCommands::SaveResult DocumentCommands::docsave(const QString& path) {
+namespace {
+
+// Failures that mean the folder cannot take the file: another place may well work.
+bool folderNotWritable(int number) {
+    return number == err::PermissionDenied || number == err::ReadOnlyFileSystem ||
+           number == err::PathNotFound;
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    return !a.isEmpty() && !b.isEmpty() && QFileInfo(a) == QFileInfo(b);
+}
+
+} // namespace
+
+DocumentCommands::SaveResult DocumentCommands::docsave(const QString& path,
+                                                       bool quietFolderFailure) {
     try {
         if (saveFormatFor(path) == SaveFormat::RichText) {
             p_.setPointer(pointer::Hourglass);
@@ -28,28 +43,54 @@ DocumentCommands::SaveResult DocumentCommands::docsave(const QString& path) {
                 p_.msgBox(texts::unencodableQuestion(encoded.unencodable, encoded.samples),
                           msg::YesNoExclamationNo) != msg::ResultYes)
                 return SaveResult::Declined;
+            if (s_.LossyBytes > 0 && sameFile(path, s_.LossyPath) &&
+                p_.msgBox(texts::lossySaveQuestion(s_.LossyBytes, path), msg::YesNoExclamationNo) !=
+                    msg::ResultYes)
+                return SaveResult::Declined;
             p_.setPointer(pointer::Hourglass);
             writeFileSafely(path, encoded.bytes);
             p_.setPointer(pointer::Default);
         }
+        if (sameFile(path, s_.LossyPath)) {
+            s_.LossyPath.clear(); // the file on disk now holds what the document shows
+            s_.LossyBytes = 0;
+        }
         nameset(path);
         s_.Modified = false;
+        s_.PathConfirmed = true;
+        Q_EMIT Saved();
         return SaveResult::Saved;
     } catch (const PukanaError& e) {
-        p_.msgBox(texts::saveErrorMessage(e.description(), path), msg::OkExclamation);
         p_.setPointer(pointer::Default);
+        if (quietFolderFailure && folderNotWritable(e.number()))
+            return SaveResult::FolderNotWritable;
+        p_.msgBox(texts::saveErrorMessage(e.description(), path), msg::OkExclamation);
         return SaveResult::Failed;
     }
+}
+
+bool DocumentCommands::confirmReplacing(const QString& path) {
+    // Any existing file counts, hidden ones too: overwriting it silently would lose it.
+    const QFileInfo target(path);
+    return !target.exists() || target.isDir() ||
+           p_.msgBox(texts::kOverwriteQuestion.toString(), msg::YesNoExclamationNo) ==
+               msg::ResultYes;
 }
 
 void DocumentCommands::M_Save_Click() {
     if (!s_.Modified)
         return;
     const QString path = currentPath();
-    if (hasDirectory(path))
-        docsave(path);
-    else
+    if (!hasDirectory(path)) {
         M_SaveAs_Click(); // a bare name: ask where
+        return;
+    }
+    // A name the editor made, or one typed into the name box, may name someone's file.
+    if (!s_.PathConfirmed && !confirmReplacing(path))
+        return;
+    // A folder that cannot take the file: ask for another place, the name kept.
+    if (docsave(path, true) == SaveResult::FolderNotWritable)
+        M_SaveAs_Click();
 }
 
 void DocumentCommands::M_SaveAs_Click() {
@@ -63,10 +104,7 @@ void DocumentCommands::M_SaveAs_Click() {
     } catch (const PukanaError&) {
         return; // Cancel ends the command without a word
     }
-    // Any existing file counts, hidden ones too: overwriting it silently would lose it.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isDir() &&
-        p_.msgBox(texts::kOverwriteQuestion.toString(), msg::YesNoExclamationNo) != msg::ResultYes)
+    if (!confirmReplacing(path))
         return;
     if (docsave(path) != SaveResult::Declined)
         mruadd(path);

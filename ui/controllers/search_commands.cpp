@@ -1,10 +1,10 @@
 #include "ui/controllers/search_commands.h"
 
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
 #include "core/search/find_core.h"
+#include "platform/platform.h"
 #include "ui/dialogs/find_dialog.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 #include <QCheckBox>

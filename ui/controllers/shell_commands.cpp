@@ -1,14 +1,15 @@
 #include "ui/controllers/shell_commands.h"
 
-#include "ui/dialogs/splash_window.h"
+#include "core/document/settings_file.h"
+#include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/controllers/conversion_commands.h"
 #include "ui/controllers/document_commands.h"
-#include "core/document/settings_file.h"
 #include "ui/controllers/keyboard_commands.h"
-#include "ui/widgets/file_name_box.h"
-#include "platform/platform.h"
-#include "core/twips.h"
+#include "ui/controllers/recovery_commands.h"
+#include "ui/dialogs/splash_window.h"
 #include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
 
 #include <QAction>
 #include <QDir>
@@ -76,8 +77,11 @@ void ShellCommands::Form_Load(SplashWindow* splash) {
         splash->close();
     step("newdoc");
     w_.document->newdoc();
+    step("recovery");
+    // A recovered document takes the place of the one named on the command line.
+    const bool recovered = w_.recovery->offerRecovery();
     const QString commandLine = p_.commandLine();
-    if (!commandLine.isEmpty()) {
+    if (!commandLine.isEmpty() && !recovered) {
         step("docopen");
         w_.document->docopen(commandLine);
     }
@@ -96,23 +100,19 @@ void ShellCommands::Form_Load(SplashWindow* splash) {
 
 bool ShellCommands::Owari() {
     w_.document->iniwrite();
-    if (!s_.Modified) {
-        p_.endProcess(0);
-        return true;
-    }
-    const int answer = p_.msgBox(ExitQuestion, msg::YesNoCancelExclamation);
-    if (answer == msg::ResultNo) {
-        p_.endProcess(0);
-        return true;
-    }
-    if (answer == msg::ResultYes) {
-        w_.document->M_SaveAs_Click();
-        if (!s_.Modified) {
-            p_.endProcess(0);
-            return true;
+    if (s_.Modified) {
+        const int answer = p_.msgBox(ExitQuestion, msg::YesNoCancelExclamation);
+        if (answer == msg::ResultCancel)
+            return false;
+        if (answer == msg::ResultYes) {
+            w_.document->M_SaveAs_Click();
+            if (s_.Modified)
+                return false;
         }
     }
-    return false;
+    w_.recovery->discard(); // a normal end: the user decided about every change
+    p_.endProcess(0);
+    return true;
 }
 
 bool ShellCommands::Form_QueryUnload() {

@@ -3,16 +3,16 @@
 #include "ui/controllers/document_commands.h"
 
 #include "core/document/document_texts.h"
-#include "core/formats/plain_text.h"
 #include "core/document/settings_file.h"
 #include "core/document/wrap_width.h"
-#include "core/formats/cp932.h"
 #include "core/error.h"
-#include "platform/platform.h"
-#include "ui/widgets/rich_text_box.h"
+#include "core/formats/cp932.h"
+#include "core/formats/plain_text.h"
 #include "core/formats/text_file.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
 #include <QFile>
@@ -63,6 +63,7 @@ void DocumentCommands::fmtclear() {
         const QString text = decodePlainText(readWholeFile(scratch));
         QFile::remove(scratch);
         w_.T1->SetText(text);
+        w_.T1->ClearUndo(); // the formatted steps no longer fit the plain text
     } catch (const PukanaError& e) {
         if (!scratch.isEmpty())
             QFile::remove(scratch);
@@ -72,10 +73,12 @@ void DocumentCommands::fmtclear() {
 
 void DocumentCommands::M_ToRTF_Click() {
     w_.T1->SetTextRTF(cp932::encode(w_.T1->Text()));
+    w_.T1->ClearUndo();
 }
 
 void DocumentCommands::M_ToTXT_Click() {
     w_.T1->SetText(cp932::decode(w_.T1->TextRTF()));
+    w_.T1->ClearUndo();
 }
 
 } // namespace pukana

@@ -1,8 +1,8 @@
 #include "ui/dialogs/splash_window.h"
 
 #include "core/layout/program_icon.h"
-#include "core/version.h"
 #include "core/twips.h"
+#include "core/version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,7 +13,9 @@ namespace pukana {
 namespace {
 QLabel* label(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
               const QColor& colour) {
-    auto* l = new QLabel(text, parent);
+    auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText); // the loading line shows the file named on the command line
+    l->setText(text);
     l->setGeometry(geometry);
     l->setFont(font);
     l->setAlignment(Qt::AlignCenter);

@@ -1,11 +1,11 @@
 #include "ui/widgets/rich_text_box.h"
 
 #include "core/bgr_color.h"
-#include "core/formats/cp932.h"
 #include "core/error.h"
-#include "platform/platform.h"
+#include "core/formats/cp932.h"
 #include "core/formats/text_file.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
@@ -226,7 +226,38 @@ QString RichTextBox::SelText() const {
     return plainFromRaw(textCursor().selectedText());
 }
 
+RichTextBox::UndoStep::UndoStep(RichTextBox& box) : cursor_(box.document()) {
+    // An edit block also keeps the step from merging with the one before, as typed
+    // characters otherwise would.
+    cursor_.beginEditBlock();
+}
+
+RichTextBox::UndoStep::~UndoStep() {
+    cursor_.endEditBlock();
+}
+
+bool RichTextBox::CanUndo() const {
+    return document()->isUndoAvailable();
+}
+
+bool RichTextBox::CanRedo() const {
+    return document()->isRedoAvailable();
+}
+
+void RichTextBox::Undo() {
+    undo();
+}
+
+void RichTextBox::Redo() {
+    redo();
+}
+
+void RichTextBox::ClearUndo() {
+    document()->clearUndoRedoStacks();
+}
+
 void RichTextBox::SetSelText(const QString& text) {
+    UndoStep step(*this);
     QTextCursor c = textCursor();
     c.insertText(toDocumentText(text));
     setTextCursor(c);
@@ -237,6 +268,7 @@ QByteArray RichTextBox::SelRTF() const {
 }
 
 void RichTextBox::SetSelRTF(const QByteArray& source) {
+    UndoStep step(*this);
     QTextCursor c = textCursor();
     rtf::insert(source, c);
     setTextCursor(c);
@@ -333,10 +365,14 @@ void RichTextBox::SetSelStrikeThru(bool on) {
 
 void RichTextBox::mergeSelFormat(const QTextCharFormat& format) {
     ++formatOnly_;
-    QTextCursor c = textCursor();
-    if (c.hasSelection())
-        c.mergeCharFormat(format);
-    mergeCurrentCharFormat(format);
+    {
+        // The step ends (and reports its change) while the change still counts as format.
+        UndoStep step(*this);
+        QTextCursor c = textCursor();
+        if (c.hasSelection())
+            c.mergeCharFormat(format);
+        mergeCurrentCharFormat(format);
+    }
     --formatOnly_;
 }
 
@@ -346,8 +382,11 @@ void RichTextBox::SetSelAlignment(int alignment) {
                    : alignment == 2 ? Qt::AlignHCenter
                                     : Qt::AlignLeft);
     ++formatOnly_;
-    QTextCursor c = textCursor();
-    c.mergeBlockFormat(f);
+    {
+        UndoStep step(*this);
+        QTextCursor c = textCursor();
+        c.mergeBlockFormat(f);
+    }
     --formatOnly_;
 }
 
@@ -404,6 +443,7 @@ void RichTextBox::SelPrint(Printer& printer) const {
 }
 
 void RichTextBox::SendKeys(const QString& keys) {
+    UndoStep step(*this);
     sendKeys(this, keys);
 }
 

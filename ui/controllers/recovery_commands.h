@@ -1,0 +1,45 @@
+// Crash recovery: while the document has unsaved changes, a copy of it is written to the
+// user's data folder some seconds after a change; a normal save or end removes it, and the
+// next start offers a copy an editor left behind.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace pukana {
+
+struct AppState;
+class MainWindow;
+class Platform;
+
+class RecoveryCommands : public QObject {
+    Q_OBJECT
+public:
+    /// How long after a change the copy is written: at most this much typing is lost.
+    static constexpr int kDelayMs = 30000;
+
+    RecoveryCommands(MainWindow& window, AppState& state, Platform& platform);
+
+    /// Shortens the delay (tests).
+    void setDelay(int milliseconds) { timer_.setInterval(milliseconds); }
+    /// Writes the copy when the document has unsaved changes, else removes it.
+    void writeNow();
+    /// Removes the copy: the document was saved, or the editor ends normally.
+    void discard();
+    /// At start: asks about a copy an editor left behind and, on Yes, opens it as an unsaved
+    /// document under its old name. True when it was restored.
+    bool offerRecovery();
+    /// This editor's recovery file.
+    QString filePath() const;
+
+private:
+    void changed();
+
+    MainWindow& w_;
+    AppState& s_;
+    Platform& p_;
+    QTimer timer_;
+};
+
+} // namespace pukana
