@@ -13,7 +13,7 @@ namespace pukana::test {
 
 struct ShownMessage {
     QString text;
-    int style = 0;
+    MessageStyle style = MessageStyle::Ok;
     QString title;
 };
 
@@ -44,7 +44,7 @@ class ScriptedPlatform : public Platform {
 public:
     // Scripted answers, consumed in order. An empty queue answers with the default button
     // (message boxes) or Cancel (dialogs).
-    std::deque<int> msgAnswers;
+    std::deque<MessageResult> msgAnswers;
     std::deque<std::optional<FileDialogRequest>> fileAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
     /// Called with each dialog of ours instead of running it modally; returns its result.
@@ -53,7 +53,7 @@ public:
     // Records.
     QList<ShownMessage> messages;
     int beeps = 0;
-    QList<int> pointerChanges;
+    QList<Pointer> pointerChanges;
     QList<LaunchedProgram> launched;
     QList<FileDialogRequest> fileRequests;
     QList<FontChoice> fontRequests;
@@ -77,9 +77,10 @@ public:
     QByteArray clipRtf;
     bool clipHasText = false;
 
-    int msgBox(const QString& text, int style, const QString& title = QString()) override;
+    MessageResult msgBox(const QString& text, MessageStyle style,
+                         const QString& title = QString()) override;
     void beep() override { ++beeps; }
-    void setPointer(int code) override { pointerChanges << code; }
+    void setPointer(Pointer pointer) override { pointerChanges << pointer; }
     void startProgram(const QString& program, const QStringList& arguments) override;
     bool programExists(const QString& program) const override {
         return existingPrograms.contains(program);
@@ -102,7 +103,7 @@ public:
     QString homeDir() const override { return home; }
     QString documentsDir() const override { return documents; }
     QString userDataDir() const override { return dataDir; }
-    void endProcess(int code) override { endedWith = code; }
+    void quit(int code) override { endedWith = code; }
 
     /// The last message box's text, or "" when none was shown.
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
