@@ -35,21 +35,21 @@ FileController::FileController(DocumentSession& document, RichTextBox& documentV
 
 void FileController::newDocument() {
     // Clearing the rich text drops the content and all formatting at once.
-    documentView_.SetTextRTF(QByteArray());
+    documentView_.setRichText(QByteArray());
     // A folder that exists, so the first save lands somewhere.
     const QString folder =
         newDocumentFolder(platform_.desktopDir(), platform_.homeDir(), platform_.documentsDir());
     document_.setPath(newDocumentPathIn(QDir::toNativeSeparators(folder)));
-    QFont base = documentView_.BaseFont();
+    QFont base = documentView_.baseFont();
     base.setFamily(settings_.baseFontName);
     base.setBold(false);
     base.setItalic(false);
     base.setUnderline(false);
-    documentView_.SetBaseFont(base);
-    documentView_.SetSelFontName(settings_.baseFontName);
-    documentView_.SetSelFontSize(12);
-    documentView_.SetSelColor(0);
-    documentView_.ClearUndo();
+    documentView_.setBaseFont(base);
+    documentView_.setSelectionFontName(settings_.baseFontName);
+    documentView_.setSelectionFontSize(12);
+    documentView_.setSelectionColour(0);
+    documentView_.clearUndoHistory();
     document_.setModified(false);
     lossyPath_.clear();
     lossyBytes_ = 0;

@@ -107,7 +107,7 @@ void KeyboardController::sendToTarget(const QString& keys) {
     QWidget* box = inputTarget_.widget();
     box->setFocus();
     if (inputTarget_.isDocument())
-        documentView_.SendKeys(keys); // one undo step per key
+        documentView_.typeKeys(keys); // one undo step per key
     else
         sendKeys(box, keys);
 }

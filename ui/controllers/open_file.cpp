@@ -59,7 +59,7 @@ void FileController::open(const QString& path) {
 void FileController::openRichText(const QString& path, const QByteArray& bytes) {
     {
         BusyPointer busy(platform_);
-        QFont base = documentView_.BaseFont();
+        QFont base = documentView_.baseFont();
         base.setFamily(settings_.baseFontName);
         document_.loadRichText(path, bytes, base);
     }
@@ -71,9 +71,9 @@ void FileController::openPlainText(const QString& path, const QByteArray& bytes,
                                    qsizetype undecodable) {
     {
         BusyPointer busy(platform_);
-        documentView_.SetText(decodePlainText(bytes));
+        documentView_.setDocumentText(decodePlainText(bytes));
     }
-    documentView_.ClearUndo();
+    documentView_.clearUndoHistory();
     rememberRecent(path);
     wrap_.setWrapAtWindowEdge(true);
     document_.setPath(path);
@@ -90,15 +90,16 @@ void FileController::restoreUnsaved(const QString& path, bool rich, const QByteA
     bool shown = false;
     if (rich) {
         try {
-            documentView_.LoadRtf(content);
+            documentView_.loadRichText(content);
             shown = true;
         } catch (const PukanaError&) {
             // A damaged copy still shows its text.
         }
     }
     if (!shown)
-        documentView_.SetText(rich ? QString::fromLatin1(content) : QString::fromUtf8(content));
-    documentView_.ClearUndo();
+        documentView_.setDocumentText(rich ? QString::fromLatin1(content)
+                                           : QString::fromUtf8(content));
+    documentView_.clearUndoHistory();
     wrap_.setWrapAtWindowEdge(!isRichTextPath(path));
     document_.setPath(path); // not chosen: the file may have changed since, so ask first
     document_.setModified(true);

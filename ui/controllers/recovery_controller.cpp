@@ -21,7 +21,7 @@ RecoveryController::RecoveryController(DocumentSession& document, RichTextBox& d
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
     connect(&timer_, &QTimer::timeout, this, &RecoveryController::writeNow);
-    connect(&documentView, &RichTextBox::Change, this, &RecoveryController::changed);
+    connect(&documentView, &RichTextBox::contentChanged, this, &RecoveryController::changed);
     connect(&document_, &DocumentSession::pathChanged, this, &RecoveryController::changed);
     // Saved, or a new or opened document: the copy is no longer needed.
     connect(&document_, &DocumentSession::modifiedChanged, this, [this](bool modified) {

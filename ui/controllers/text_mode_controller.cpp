@@ -53,8 +53,8 @@ void TextModeController::replaceByPlainText() {
         writeFileSafely(scratch, encoded.bytes);
         const QString text = decodePlainText(readWholeFile(scratch));
         QFile::remove(scratch);
-        documentView_.SetText(text);
-        documentView_.ClearUndo(); // the formatted steps no longer fit the plain text
+        documentView_.setDocumentText(text);
+        documentView_.clearUndoHistory(); // the formatted steps no longer fit the plain text
     } catch (const PukanaError& e) {
         if (!scratch.isEmpty())
             QFile::remove(scratch);
@@ -64,13 +64,13 @@ void TextModeController::replaceByPlainText() {
 }
 
 void TextModeController::plainToRichText() {
-    documentView_.SetTextRTF(cp932::encode(documentView_.Text()));
-    documentView_.ClearUndo();
+    documentView_.setRichText(cp932::encode(documentView_.documentText()));
+    documentView_.clearUndoHistory();
 }
 
 void TextModeController::richToPlainText() {
-    documentView_.SetText(cp932::decode(documentView_.TextRTF()));
-    documentView_.ClearUndo();
+    documentView_.setDocumentText(cp932::decode(documentView_.richText()));
+    documentView_.clearUndoHistory();
 }
 
 } // namespace pukana

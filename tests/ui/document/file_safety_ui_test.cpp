@@ -35,7 +35,7 @@ TEST_F(FileSafetyUi, NonTextFilesAreRefusedAndTheShownDocumentStays) {
     }
     const QByteArray utf16("\xff\xfe\x42\x30\x44\x30\r\0\n\0", 10);
     modify(u"いまのぶんしょ"_s);
-    const QString shown = t1().Text();
+    const QString shown = t1().documentText();
     for (const auto& [name, bytes] :
          {std::pair{u"report.docx"_s, zip}, {u"photo.png"_s, png}, {u"utf16.txt"_s, utf16}}) {
         const QString path = fileWith(name, bytes);
@@ -44,7 +44,7 @@ TEST_F(FileSafetyUi, NonTextFilesAreRefusedAndTheShownDocumentStays) {
         EXPECT_EQ(platform.lastMessage(), texts::notTextMessage(path)) << qPrintable(name);
         EXPECT_TRUE(
             platform.lastMessage().contains(u"テキストファイルではないので、ひらけません。"_s));
-        EXPECT_EQ(t1().Text(), shown) << qPrintable(name);
+        EXPECT_EQ(t1().documentText(), shown) << qPrintable(name);
         EXPECT_NE(caption(), path);
         EXPECT_TRUE(document().isModified());
         EXPECT_EQ(readBytes(path), bytes); // never touched
@@ -55,7 +55,7 @@ TEST_F(FileSafetyUi, NonTextFilesAreRefusedAndTheShownDocumentStays) {
     fileController().open(empty);
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(caption(), empty);
-    EXPECT_TRUE(t1().Text().isEmpty());
+    EXPECT_TRUE(t1().documentText().isEmpty());
 }
 
 TEST_F(FileSafetyUi, AFewBadBytesOpenButSavingOverThemAsksFirst) {
@@ -160,7 +160,7 @@ TEST_F(FileSafetyUi, DevicesFifosAndFoldersGiveAMessageNotAHang) {
     const QString zeroLink = files.filePath(u"zero.rtf"_s);
     ASSERT_TRUE(QFile::link(u"/dev/zero"_s, zeroLink));
     modify(u"のこす"_s);
-    const QString shown = t1().Text();
+    const QString shown = t1().documentText();
     for (const QString& path : {u"/dev/zero"_s, fifo, folder, zeroLink}) {
         platform.messages.clear();
         // A watchdog: a hang here would otherwise stop the whole test run.
@@ -175,7 +175,7 @@ TEST_F(FileSafetyUi, DevicesFifosAndFoldersGiveAMessageNotAHang) {
         done = true;
         EXPECT_TRUE(platform.lastMessage().contains(u"'"_s + path + u"'"_s)) << qPrintable(path);
         EXPECT_TRUE(platform.lastMessage().contains(errorDescription(err::NotRegularFile)));
-        EXPECT_EQ(t1().Text(), shown);
+        EXPECT_EQ(t1().documentText(), shown);
     }
     // The same as the settings file: a message naming it, the defaults, and the editor runs.
     for (const QString& target : {fifo, folder, u"/dev/zero"_s}) {

@@ -45,7 +45,7 @@ TEST_F(Recovery, ChildTypesUntilKilled) {
     fileNameBox()->selectAll();
     fileNameBox()->insert(u"killed"_s); // the document is named .../killed.rtf
     keys()[1]->click();
-    t1().SetSelText(u"ころされるまえのぶん"_s);
+    t1().replaceSelection(u"ころされるまえのぶん"_s);
     QElapsedTimer limit;
     limit.start();
     while (limit.elapsed() < 60000) // the parent kills it long before
@@ -85,7 +85,7 @@ TEST_F(Recovery, KilledEditorsTextIsOfferedAtTheNextStart) {
     start();
     ASSERT_FALSE(platform.messages.isEmpty());
     EXPECT_EQ(platform.messages[0].text, texts::kRecoveryQuestion.toString());
-    EXPECT_TRUE(t1().Text().contains(u"ころされるまえのぶん"_s));
+    EXPECT_TRUE(t1().documentText().contains(u"ころされるまえのぶん"_s));
     EXPECT_EQ(window->windowTitle(), killedPath);
     EXPECT_TRUE(document().isModified());
     // The dead editor's copy is gone, this editor's own stands in for it.
@@ -96,7 +96,7 @@ TEST_F(Recovery, KilledEditorsTextIsOfferedAtTheNextStart) {
 
 TEST_F(Recovery, NormalEndOrSaveLeavesNoCopyAndNoIsNotAskedAgain) {
     start();
-    t1().SetSelText(u"まだほぞんしていない"_s);
+    t1().replaceSelection(u"まだほぞんしていない"_s);
     recovery().writeNow();
     ASSERT_TRUE(QFile::exists(recovery().filePath()));
     EXPECT_FALSE(recovery().filePath().startsWith(desktopDir.path())); // never beside the file
@@ -105,7 +105,7 @@ TEST_F(Recovery, NormalEndOrSaveLeavesNoCopyAndNoIsNotAskedAgain) {
     ASSERT_FALSE(document().isModified());
     EXPECT_FALSE(QFile::exists(recovery().filePath()));
     // Ending without saving (No) removes it too.
-    t1().SetSelText(u"もういちど"_s);
+    t1().replaceSelection(u"もういちど"_s);
     recovery().writeNow();
     platform.msgAnswers = {MessageResult::No};
     action("M_EXIT")->trigger();

@@ -29,16 +29,16 @@ protected:
         QApplication::processEvents();
         t1().setFocus();
         inputTarget().set(InputTarget::Box::Document);
-        t1().SetText(u"かなabc\n二行目"_s);
-        t1().ClearUndo();
+        t1().setDocumentText(u"かなabc\n二行目"_s);
+        t1().clearUndoHistory();
     }
     RichTextBox& t1() { return *documentView(); }
     void select(int start, int length) {
-        t1().SetSelStart(start);
-        t1().SetSelLength(length);
+        t1().setCaretPosition(start);
+        t1().setSelectionLength(length);
     }
     /// What an undo must bring back: the text with its formatting.
-    QByteArray snapshot() { return t1().TextRTF(); }
+    QByteArray snapshot() { return t1().richText(); }
     /// "UR": undo and redo enabled, as the edit menu shows them when it opens.
     QString items() {
         Q_EMIT menu("M_Edit")->aboutToShow();
@@ -56,7 +56,7 @@ TEST_F(Undo, EveryKindOfChangeIsOneStep) {
     } steps[] = {
         {"key click", [&] { keys()[3]->click(); }},
         {"BS key", [&] { button("btn_bs")->click(); }},
-        {"Del key", [&] { t1().SetSelStart(0), button("btn_del")->click(); }},
+        {"Del key", [&] { t1().setCaretPosition(0), button("btn_del")->click(); }},
         {"conversion commit",
          [&] {
              select(0, 2);
@@ -93,20 +93,20 @@ TEST_F(Undo, EveryKindOfChangeIsOneStep) {
         EXPECT_EQ(items(), u"-R"_s) << step.what;
         action("M_Redo")->trigger();
         EXPECT_EQ(snapshot(), after) << step.what;
-        t1().ClearUndo();
+        t1().clearUndoHistory();
     }
 }
 
 TEST_F(Undo, KeysAreSeparateStepsAndUndoNeverTouchesTheFile) {
-    t1().SetSelStart(0);
-    const QString start = t1().Text();
+    t1().setCaretPosition(0);
+    const QString start = t1().documentText();
     keys()[1]->click();
     keys()[2]->click();
-    const QString two = t1().Text();
+    const QString two = t1().documentText();
     action("M_Undo")->trigger();
-    EXPECT_EQ(t1().Text().size(), two.size() - keys()[2]->text().size());
+    EXPECT_EQ(t1().documentText().size(), two.size() - keys()[2]->text().size());
     action("M_Undo")->trigger();
-    EXPECT_EQ(t1().Text(), start);
+    EXPECT_EQ(t1().documentText(), start);
     EXPECT_EQ(items(), u"-R"_s);
     // A new change after an undo drops what could be redone.
     button("btn_cr")->click();
@@ -153,9 +153,9 @@ TEST_F(Undo, CopyAllKeepsCaretAndSelection) {
     action("M_CopyAll")->trigger();
     EXPECT_EQ(platform.clipText, u"かなabc\n二行目"_s);
     EXPECT_TRUE(platform.clipRtf.startsWith("{\\rtf"));
-    EXPECT_EQ(t1().SelStart(), 1);
-    EXPECT_EQ(t1().SelLength(), 2);
+    EXPECT_EQ(t1().selectionStart(), 1);
+    EXPECT_EQ(t1().selectionLength(), 2);
     // The next key replaces the selection only, never the whole document.
     keys()[1]->click();
-    EXPECT_TRUE(t1().Text().startsWith(u"か"_s + keys()[1]->text() + u"bc\n二行目"_s));
+    EXPECT_TRUE(t1().documentText().startsWith(u"か"_s + keys()[1]->text() + u"bc\n二行目"_s));
 }
