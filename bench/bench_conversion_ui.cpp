@@ -3,13 +3,9 @@
 // full user dictionary loaded.
 #include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
-#include "ui/controllers/conversion_commands.h"
 #include "ui/editor_state.h"
 #include "ui/main_window.h"
 #include "ui/widgets/rich_text_box.h"
-
-#include <QAction>
-#include <QListWidget>
 
 #include <QAction>
 #include <QApplication>

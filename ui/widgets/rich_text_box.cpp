@@ -127,11 +127,14 @@ void RichTextBox::setDocumentText(const QString& text) {
     // text the caret's character format: make that plain first.
     setTextCursor(QTextCursor(document()));
     setCurrentCharFormat(QTextCharFormat());
+    ++formatOnly_; // one change signal for the whole replacement, raised below
     setPlainText(plain);
+    --formatOnly_;
     QTextCursor caret(document());
     setTextCursor(caret);
-    if (plain.isEmpty())
-        Q_EMIT contentChanged(); // replacing nothing by nothing is still a change of content
+    // Qt counts a replaced text as a fresh, unmodified document; for the editor it is a change
+    // of content, also when nothing was replaced by nothing.
+    Q_EMIT contentChanged();
 }
 
 int RichTextBox::textLength() const {

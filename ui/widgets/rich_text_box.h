@@ -129,7 +129,7 @@ private:
 
     DocumentSession& session_;
     double rightMargin_ = 0;
-    int formatOnly_ = 0; // > 0 while a change touches only formatting
+    int formatOnly_ = 0; // > 0 while a change raises no change signal of its own
     bool layoutResumePending_ = false;
 };
 

@@ -106,8 +106,10 @@ TEST_F(DocumentState, DroppingFormattingKeepsTheCharacters) {
     controller<TextModeController>().dropFormatting();
     select(0, 2);
     EXPECT_EQ(t1().selectionBold(), true);
+    document().setModified(false);
     controller<TextModeController>().dropFormatting(); // OK by default
     EXPECT_EQ(t1().documentText(), u"太字\nふつう\n"_s);
+    EXPECT_TRUE(document().isModified());
     select(0, 2);
     EXPECT_EQ(t1().selectionBold(), false);
 
@@ -124,6 +126,16 @@ TEST_F(DocumentState, DroppingFormattingKeepsTheCharacters) {
     controller<TextModeController>().dropFormatting();
     EXPECT_EQ(t1().documentText(), u"a?b\n"_s);
     EXPECT_EQ(platform.messages.last().style, MessageStyle::OkExclamation);
+
+    // Showing the source and rendering it again are changes too, and give back the text.
+    document().setModified(false);
+    controller<TextModeController>().richToPlainText();
+    EXPECT_TRUE(t1().documentText().startsWith(u"{\\rtf1"_s));
+    EXPECT_TRUE(document().isModified());
+    document().setModified(false);
+    controller<TextModeController>().plainToRichText();
+    EXPECT_TRUE(t1().documentText().startsWith(u"a?b"_s));
+    EXPECT_TRUE(document().isModified());
 }
 
 TEST_F(DocumentState, RecentFilesSurviveARestartWithKeyboardAndFont) {
