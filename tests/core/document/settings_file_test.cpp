@@ -70,17 +70,3 @@ TEST(SettingsFile, PathsCodePage932CannotHoldStayOutOfTheFile) {
     EXPECT_EQ(parseSettings(serializeSettings(false, u"F"_s, many)).recentFiles.size(),
               kStoredRecentFiles);
 }
-
-TEST(SettingsFile, AFileThatIsNoRegularFileIsNamedNotRead) {
-    QTemporaryDir dir;
-    QString problem;
-    EXPECT_FALSE(loadSettings(dir.path(), &problem).keyboardOn);
-    EXPECT_TRUE(problem.contains(dir.path()));
-#ifdef Q_OS_UNIX
-    const QString link = dir.filePath(u"pukana.INI"_s);
-    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, link));
-    problem.clear();
-    EXPECT_FALSE(loadSettings(link, &problem).fontName);
-    EXPECT_TRUE(problem.contains(link));
-#endif
-}
