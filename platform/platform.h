@@ -121,6 +121,10 @@ public:
     virtual QString commandLine() const = 0;
     /// The user's desktop folder.
     virtual QString desktopDir() const = 0;
+    /// The user's home folder.
+    virtual QString homeDir() const = 0;
+    /// The user's documents folder.
+    virtual QString documentsDir() const = 0;
     /// The user's data folder, for files that cannot be written beside the program.
     virtual QString userDataDir() const = 0;
     /// Ends the editor with `code`: the event loop ends once the current handler returns,

@@ -81,6 +81,7 @@ QString buttonText(MessageResult button) {
 } // namespace
 
 void prepareMessageBox(QMessageBox& box, MessageStyle style) {
+    box.setTextFormat(Qt::PlainText); // names and document text are never markup
     switch (messageIcon(style)) {
     case MessageIcon::Exclamation:
         box.setIcon(QMessageBox::Warning);
@@ -271,6 +272,14 @@ QString QtPlatform::commandLine() const {
 
 QString QtPlatform::desktopDir() const {
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString QtPlatform::homeDir() const {
+    return QDir::homePath();
+}
+
+QString QtPlatform::documentsDir() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 QString QtPlatform::userDataDir() const {

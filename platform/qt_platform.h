@@ -48,6 +48,8 @@ public:
     QString executableDir() const override;
     QString commandLine() const override;
     QString desktopDir() const override;
+    QString homeDir() const override;
+    QString documentsDir() const override;
     QString userDataDir() const override;
     void quit(int code) override;
 

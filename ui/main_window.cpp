@@ -16,6 +16,7 @@
 #include "ui/controllers/format_controller.h"
 #include "ui/controllers/keyboard_controller.h"
 #include "ui/controllers/recent_files_menu.h"
+#include "ui/controllers/recovery_controller.h"
 #include "ui/controllers/search_controller.h"
 #include "ui/controllers/settings_controller.h"
 #include "ui/controllers/shutdown_controller.h"
@@ -208,11 +209,11 @@ void MainWindow::createControllers(const KeyboardKeys& keys) {
     conversion_ = new ConversionController(
         *documentView_, *fileNameBox_, *inputTarget_, *candidateList_,
         {*clientArea_, *keyFrame_, *keys.backspace}, s.paths, p, *keys.convert, *a.convert, this);
-    new EditController(*documentView_, s.document, *inputTarget_, *candidateList_, p,
-                       {*fileMenu_, *editMenu_},
-                       {*a.cut, *a.copy, *a.oldPaste, *a.paste, *a.deleteSelection, *a.selectAll,
-                        *a.copyAll, *a.convert, *a.font, *a.newDocument},
-                       this);
+    new EditController(
+        *documentView_, s.document, *inputTarget_, *candidateList_, p, {*fileMenu_, *editMenu_},
+        {*a.undo, *a.redo, *a.cut, *a.copy, *a.oldPaste, *a.paste, *a.deleteSelection, *a.selectAll,
+         *a.copyAll, *a.convert, *a.font, *a.newDocument},
+        this);
     new SearchController(*documentView_, s.search, p, *this,
                          {*searchMenu_, *a.find, *a.findNext, *a.findPrevious}, this);
     new FormatController(*documentView_, s.document, p, *this,
@@ -220,7 +221,8 @@ void MainWindow::createControllers(const KeyboardKeys& keys) {
                           *alignCentreButton_, *alignRightButton_},
                          this);
     new AboutController(s.paths, p, *this, *a.readme, *a.about, this);
-    shutdown_ = new ShutdownController(s.document, *settingsFile_, *files_, p, *a.exit, this);
+    shutdown_ =
+        new ShutdownController(s.document, *settingsFile_, *files_, *recovery_, p, *a.exit, this);
 }
 
 void MainWindow::createDocumentControllers() {
@@ -234,6 +236,7 @@ void MainWindow::createDocumentControllers() {
     files_ = new FileController(s.document, *documentView_, s.settings, s.recentFiles, p,
                                 {*settingsFile_, *wrap_, *this},
                                 {*a.newDocument, *a.open, *a.save, *a.saveAs}, this);
+    recovery_ = new RecoveryController(s.document, *documentView_, *files_, p, this);
     new RecentFilesMenu(
         s.recentFiles, *fileMenu_, *a.recentSeparator,
         [this](const QString& path) { files_->openRecent(path); }, this);
@@ -255,7 +258,7 @@ void MainWindow::followDocument() {
 
 void MainWindow::start(SplashWindow* splash, const std::function<void(const char*)>& trace) {
     runStartup({*this, [this] { layOut(); }, state_, platform_, *conversion_, *settingsFile_,
-                *files_, *keyboard_, *inputTarget_},
+                *files_, *recovery_, *keyboard_, *inputTarget_},
                splash, trace);
 }
 

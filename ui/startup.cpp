@@ -6,6 +6,7 @@
 #include "ui/controllers/conversion_controller.h"
 #include "ui/controllers/file_controller.h"
 #include "ui/controllers/keyboard_controller.h"
+#include "ui/controllers/recovery_controller.h"
 #include "ui/controllers/settings_controller.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/editor_state.h"
@@ -71,8 +72,11 @@ void runStartup(const StartupParts& parts, SplashWindow* splash,
         splash->close();
     step("newdoc");
     parts.files.newDocument();
+    step("recovery");
+    // A recovered document takes the place of the one named on the command line.
+    const bool recovered = parts.recovery.offerRecovery();
     const QString commandLine = parts.platform.commandLine();
-    if (!commandLine.isEmpty()) {
+    if (!commandLine.isEmpty() && !recovered) {
         step("docopen");
         parts.files.open(commandLine);
     }

@@ -16,6 +16,8 @@ namespace {
 
 const QString kMainName = u"pukana.dic"_s;
 const QString kUserName = u"pukana2.dic"_s;
+// Far above what the slots can take; a larger file is not a dictionary.
+constexpr qint64 kLargestDictionary = qint64(32) << 20;
 
 // True when `dir`/pukana2.dic exists or could be created empty. An existing file is never
 // touched.
@@ -98,7 +100,7 @@ DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbac
     bool overflowed = false;
 
     const QString mainPath = QDir(mainDir).filePath(kMainName);
-    int next = readPairs(readWholeFile(mainPath), 0, &overflowed);
+    int next = readPairs(readWholeFile(mainPath, kLargestDictionary), 0, &overflowed);
     if (overflowed)
         cut << QDir::toNativeSeparators(mainPath);
 
@@ -107,7 +109,8 @@ DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbac
         const QString shown = QDir::toNativeSeparators(report.userDicPath);
         try {
             overflowed = false;
-            next = readPairs(readWholeFile(report.userDicPath), next, &overflowed);
+            next =
+                readPairs(readWholeFile(report.userDicPath, kLargestDictionary), next, &overflowed);
             if (overflowed)
                 cut << shown;
         } catch (const PukanaError& e) {

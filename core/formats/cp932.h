@@ -20,6 +20,10 @@ bool available();
 /// The user-defined rows 0xF040-0xF9FC decode to U+E000-U+E757.
 QString decode(QByteArrayView bytes);
 
+/// Counts the bytes that form no character: a lead byte without a trail byte counts one,
+/// a pair that is no character two.
+qsizetype countUndecodableBytes(QByteArrayView bytes);
+
 /// Encodes text as Windows does: one '?' for each code point code page 932 cannot hold
 /// (a surrogate pair gives one '?'). A character with several codes gets the one Windows
 /// writes (for the IBM extensions the 0xFA40-0xFC4B code, not the NEC-selected one).

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace pukana {
 
@@ -24,18 +23,6 @@ qsizetype skipLineEnd(const QString& text, qsizetype pos) {
     if (text[pos] == u'\r' && pos + 1 < text.size() && text[pos + 1] == u'\n')
         return pos + 2;
     return pos + 1;
-}
-
-// The error number for a failed write, from what the file device saw.
-int writeErrorNumber(QFileDevice::FileError error) {
-    switch (error) {
-    case QFileDevice::ResourceError:
-        return err::DiskFull;
-    case QFileDevice::PermissionsError:
-        return err::PermissionDenied;
-    default:
-        return err::PathFileAccess;
-    }
 }
 
 } // namespace
@@ -112,41 +99,6 @@ QByteArray encodeLine(const QString& text) {
 
 QByteArray encodeQuotedLine(const QString& text) {
     return '"' + cp932::encode(text) + "\"\r\n";
-}
-
-QByteArray readWholeFile(const QString& path) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || info.isDir())
-        raiseError(err::PathFileAccess, path);
-    if (!info.exists())
-        raiseError(err::FileNotFound, path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        raiseError(err::PathFileAccess, path);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        raiseError(err::PathFileAccess, path);
-    return bytes;
-}
-
-void writeFileSafely(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || info.isDir())
-        raiseError(err::PathFileAccess, path);
-    if (!info.absoluteDir().exists())
-        raiseError(err::PathNotFound, path);
-    // QSaveFile writes a temporary file beside the target and renames it over the target
-    // only once everything is written; it never falls back to writing the target directly.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        raiseError(writeErrorNumber(file.error()), path);
-    if (file.write(bytes) != bytes.size()) {
-        const int number = writeErrorNumber(file.error());
-        file.cancelWriting();
-        raiseError(number, path);
-    }
-    if (!file.commit())
-        raiseError(writeErrorNumber(file.error()), path);
 }
 
 } // namespace pukana

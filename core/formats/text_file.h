@@ -60,11 +60,21 @@ QByteArray encodeLine(const QString& text);
 /// One quoted field line: '"' + text + '"' + CR LF, encoded in code page 932.
 QByteArray encodeQuotedLine(const QString& text);
 
-/// The whole file's bytes. Throws PukanaError 53 when missing, 75 when unreadable.
-QByteArray readWholeFile(const QString& path);
+/// The largest document file read whole: beyond it the text could not be held in memory.
+inline constexpr qint64 kLargestDocumentFile = qint64(256) << 20;
+
+/// The whole file's bytes. Only regular files are read (links followed): a folder, FIFO,
+/// socket or device is refused at once (never waited on), and so is a file larger than
+/// `maxBytes`. Throws PukanaError naming the path: FileNotFound, NotRegularFile,
+/// FileTooLarge, OutOfMemory, ReadPermissionDenied, NameTooLong or PathFileAccess.
+QByteArray readWholeFile(const QString& path, qint64 maxBytes = kLargestDocumentFile);
 
 /// Writes the file through a temporary file in the same folder renamed over the target, so
-/// a failure never destroys or truncates the previous file. Throws PukanaError on failure.
+/// a failure never destroys or truncates the previous file. A symbolic link is followed and
+/// the file it points at is replaced; the old file's permissions, and its owner and group
+/// where the process may set them, carry over. Throws PukanaError on failure, its number
+/// telling disk full, read-only file system, permission denied, missing folder and name too
+/// long apart.
 void writeFileSafely(const QString& path, const QByteArray& bytes);
 
 } // namespace pukana

@@ -57,7 +57,9 @@ QString visibleCaption(const QString& typed) {
 }
 
 std::optional<QStringList> loadCaptions(const QString& path, const QString& mode) {
-    return captionsFromBytes(readWholeFile(path), mode, path);
+    // The key file holds a few hundred characters: anything near this size is not ours.
+    constexpr qint64 kLargestKeyFile = 64 << 10;
+    return captionsFromBytes(readWholeFile(path, kLargestKeyFile), mode, path);
 }
 
 } // namespace pukana::keyboard

@@ -71,6 +71,8 @@ public:
     QString exeDir{QStringLiteral("/opt/pukana")};
     QString args;
     QString desktop{QStringLiteral("/home/user/Desktop")};
+    QString home{QStringLiteral("/home/user")};
+    QString documents{QStringLiteral("/home/user/Documents")};
     QString dataDir{QStringLiteral("/home/user/.local/share/pukana")};
 
     // Clipboard held in memory.
@@ -101,6 +103,8 @@ public:
     QString executableDir() const override { return exeDir; }
     QString commandLine() const override { return args; }
     QString desktopDir() const override { return desktop; }
+    QString homeDir() const override { return home; }
+    QString documentsDir() const override { return documents; }
     QString userDataDir() const override { return dataDir; }
     void quit(int code) override { endedWith = code; }
 

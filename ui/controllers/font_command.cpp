@@ -98,6 +98,7 @@ void applyToSelection(RichTextBox& box, const FontChoice& choice) {
     // The 3-point reset only where a size follows it, and no reset of a name that stays
     // mixed: attributes the user left empty keep every character's own value.
     const bool sized = choice.size && *choice.size > 0;
+    const RichTextBox::UndoStep step(box); // the whole dialog's change undoes at once
     if (sized)
         attempt([&] { box.setSelectionFontSize(3); });
     if (choice.name) {

@@ -128,7 +128,10 @@ void KeyboardController::sendToTarget(const QString& keys) {
     // have it either while another window is active.
     QWidget* box = inputTarget_.widget();
     box->setFocus();
-    sendKeys(box, keys);
+    if (inputTarget_.isDocument())
+        documentView_.typeKeys(keys); // one undo step per key
+    else
+        sendKeys(box, keys);
 }
 
 void KeyboardController::documentOnlyKey(const QString& keys) {
