@@ -32,6 +32,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -107,7 +108,13 @@ MainWindow::MainWindow(EditorState& state, Platform& platform)
     connect(actions_->showToolbar, &QAction::triggered, this, &MainWindow::toggleToolbar);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The controllers (and the actions) go first: they watch widgets that are about to go.
+    const QObjectList all = children();
+    for (QObject* child : all)
+        if (!child->isWidgetType() && !qobject_cast<QLayout*>(child))
+            delete child;
+}
 
 void MainWindow::createToolbar() {
     toolbar_ = named(new QWidget(clientArea_), "P1");
