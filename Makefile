@@ -7,12 +7,15 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps build run test test-asan fuzz bench format clean
+.PHONY: all deps deps-test build run test test-asan fuzz bench format clean
 
 all: build
 
 deps:
 	@sh tools/bootstrap.sh
+
+deps-test:
+	@sh tools/bootstrap.sh test
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -21,7 +24,7 @@ build: deps
 run: build
 	@sh tools/run.sh $(BUILD)/pukana
 
-test: build
+test: deps-test build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz
 	$(MAKE) --no-print-directory test-asan

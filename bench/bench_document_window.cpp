@@ -1,5 +1,6 @@
 // Opening, saving and resizing large plain-text documents in the real main window: a 2 MB
-// (about 20,000 lines) and a 10 MB (about 100,000 lines) Shift_JIS file.
+// (about 20,000 lines) and a 10 MB (about 100,000 lines) Shift_JIS file, with CR LF or LF
+// line ends.
 #include "app/application.h"
 #include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
@@ -36,9 +37,10 @@ double residentBytes() {
     return fields.size() > 1 ? fields[1].toDouble() * 4096 : 0;
 }
 
-/// A shown main window with a temporary program folder and a novel file of `megabytes`.
+/// A shown main window with a temporary program folder and a novel file of `megabytes`,
+/// its lines ending in CR LF or, with `lfOnly`, in LF.
 struct Editor {
-    explicit Editor(int megabytes) {
+    explicit Editor(int megabytes, bool lfOnly = false) {
         state.paths.appDir = dir.path() + QLatin1Char('/');
         state.paths.dataDir = state.paths.appDir;
         state.settings.baseFontName = QStringLiteral("ＭＳ ゴシック");
@@ -53,6 +55,8 @@ struct Editor {
         QFile f(path);
         f.open(QIODevice::WriteOnly);
         bytes = novelShiftJis(qsizetype(megabytes) << 20);
+        if (lfOnly)
+            bytes.replace("\r\n", "\n");
         f.write(bytes);
         f.close();
         QApplication::processEvents();
@@ -88,7 +92,7 @@ void BM_OpenFullyLaidOut(benchmark::State& st) {
 }
 
 void BM_OpenShownAndAnswering(benchmark::State& st) {
-    Editor e(int(st.range(0)));
+    Editor e(int(st.range(0)), st.range(1) != 0);
     const double before = residentBytes();
     for (auto _ : st) {
         e.files->open(e.path);
@@ -142,7 +146,12 @@ void BM_ResizeWrappedAtPageWidth(benchmark::State& st) {
 } // namespace
 
 BENCHMARK(BM_OpenFullyLaidOut)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_OpenShownAndAnswering)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(3);
+// Second argument: 0 CR LF, 1 LF line ends.
+BENCHMARK(BM_OpenShownAndAnswering)
+    ->Args({10, 0})
+    ->Args({10, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK(BM_Save)->Arg(2)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ResizeWrappedAtWindowEdge)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(4);
 BENCHMARK(BM_ResizeWrappedAtPageWidth)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(4);

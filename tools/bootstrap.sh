@@ -1,12 +1,20 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing Pukana need, and only
 # those that are missing. Uses sudo when not run as root.
+#   usage: bootstrap.sh        what building and running need
+#          bootstrap.sh test   that and what only the tests need
 set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
 libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation xvfb xauth \
 xdotool imagemagick python3 clang libclang-rt-14-dev qt6-svg-dev qt6-translations-l10n xdg-utils \
 desktop-file-utils"
+
+# Only the tests need these: LibreOffice Writer checks that it reads the editor's RTF.
+TEST_PACKAGES="libreoffice-writer-nogui"
+if [ "${1:-}" = "test" ]; then
+    PACKAGES="$PACKAGES $TEST_PACKAGES"
+fi
 
 missing=""
 for p in $PACKAGES; do

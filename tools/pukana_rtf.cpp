@@ -3,10 +3,10 @@
 //
 //   pukana-rtf dump FILE.rtf            one JSON object per paragraph
 //   pukana-rtf totext FILE.rtf OUT.txt  plain text as the editor saves it (code page 932)
-//   pukana-rtf fromtext FILE.txt OUT.rtf  a code page 932 text file as RTF
+//   pukana-rtf fromtext FILE.txt OUT.rtf  a text file (UTF-8 or code page 932) as RTF
 //   pukana-rtf roundtrip FILE.rtf OUT.rtf read and write again
-#include "core/formats/cp932.h"
 #include "core/error.h"
+#include "core/formats/plain_text.h"
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
 #include "core/formats/text_file.h"
@@ -90,29 +90,21 @@ void dump(const QTextDocument& doc) {
     }
 }
 
-// Plain text as the editor saves it: each line break (paragraph or \line) is CR LF.
+// Plain text as the editor saves a new document: code page 932, each line break (paragraph
+// or \line) CR LF.
 QByteArray plainText(const QTextDocument& doc) {
-    QString text = doc.toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return cp932::encode(text);
+    return encodePlainText(doc.toRawText()).bytes;
 }
 
-// A text file as the open command reads it: lines end at CR LF or a lone CR, and each line
-// is followed by a line break. (A lone LF stays in its line, where the document, like the
-// editor, shows it as a line break too.)
+// A text file as the open command reads it: UTF-8 or code page 932, CR LF or LF line ends
+// (see plain_text.h).
 void readPlainText(const QByteArray& bytes, QTextDocument& doc) {
     QTextCharFormat format;
     format.setFontFamilies(QStringList{kBaseFont});
     format.setFontPointSize(12);
-    QString text;
-    LineReader lines(bytes);
-    while (!lines.atEnd())
-        text += lines.readLine() + QLatin1Char('\n');
     QTextCursor cursor(&doc);
     cursor.setBlockCharFormat(format);
-    cursor.insertText(text, format);
+    cursor.insertText(decodePlainText(bytes, detectTextFileFormat(bytes)), format);
 }
 
 int run(const QStringList& args) {

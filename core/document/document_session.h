@@ -3,6 +3,8 @@
 // and the file-name box follow its signals; nothing else keeps a copy of these facts.
 #pragma once
 
+#include "core/formats/text_file_format.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringView>
@@ -42,8 +44,13 @@ public:
     bool isModified() const;
     void setModified(bool modified);
 
+    /// Encoding and line ends a plain-text save writes: those of the text file opened, or
+    /// the default of new documents.
+    const TextFileFormat& textFileFormat() const { return textFileFormat_; }
+    void setTextFileFormat(const TextFileFormat& format) { textFileFormat_ = format; }
+
     /// The text as a plain-text file holds it: paragraph ends (and the markers around
-    /// tables) become "\n", lone line feeds stay as they are.
+    /// tables) become "\n", line breaks inside a paragraph stay U+2028.
     QString plainTextForFile() const;
 
     /// Reads the rich-text file `path` into a fresh document with `baseFont` as its default
@@ -73,6 +80,7 @@ private:
     QString path_;
     bool modified_ = false;
     bool pathChosen_ = false;
+    TextFileFormat textFileFormat_;
 };
 
 } // namespace pukana

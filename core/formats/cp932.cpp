@@ -1,8 +1,11 @@
 #include "core/formats/cp932.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <memory>
+#include <utility>
 
 namespace pukana::cp932 {
 
@@ -72,6 +75,27 @@ void assignCodes(Tables& t, int firstLead, int lastLead) {
         }
 }
 
+// Characters that other systems' Japanese text uses for glyphs code page 932 holds under
+// another code point (JIS X 0208 as mapped by ICU and glibc's Shift_JIS, and the full-width
+// wave dash of Mac text). Only written: reading stays exactly Windows' table.
+constexpr std::pair<char16_t, quint16> kLookAlikes[] = {
+    {0x301C, 0x8160}, // WAVE DASH, shown as Windows' U+FF5E
+    {0x2212, 0x817C}, // MINUS SIGN, shown as Windows' U+FF0D
+    {0x2016, 0x8161}, // DOUBLE VERTICAL LINE, shown as Windows' U+2225
+    {0x00A2, 0x8191}, // CENT SIGN, shown as Windows' U+FFE0
+    {0x00A3, 0x8192}, // POUND SIGN, shown as Windows' U+FFE1
+    {0x00AC, 0x81CA}, // NOT SIGN, shown as Windows' U+FFE2
+    {0x2014, 0x815C}, // EM DASH, shown as Windows' U+2015
+};
+
+void fillLookAlikes(Tables& t) {
+    if (!t.valid)
+        return;
+    for (const auto& [ch, code] : kLookAlikes)
+        if (t.encode[ch] == 0)
+            t.encode[ch] = code;
+}
+
 // Where a character has several codes, Windows writes the first of: single byte, JIS X 0208
 // rows, NEC row 13 (0x87), IBM extensions (0xFA-0xFC), NEC-selected IBM extensions
 // (0xED-0xEE); the user-defined rows (0xF0-0xF9) have one code each.
@@ -88,6 +112,7 @@ void fillEncode(Tables& t) {
     assignCodes(t, 0x85, 0x86);
     assignCodes(t, 0xEB, 0xEC);
     assignCodes(t, 0xEF, 0xF9);
+    fillLookAlikes(t);
 }
 
 const Tables& tables() {
@@ -192,6 +217,11 @@ QByteArray encode(QStringView text) {
     }
     out.truncate(dst - reinterpret_cast<uchar*>(out.data()));
     return out;
+}
+
+bool isLookAlike(char16_t ch) {
+    return std::any_of(std::begin(kLookAlikes), std::end(kLookAlikes),
+                       [ch](const auto& entry) { return entry.first == ch; });
 }
 
 bool canEncode(char32_t ch) {

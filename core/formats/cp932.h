@@ -27,9 +27,16 @@ qsizetype countUndecodableBytes(QByteArrayView bytes);
 /// Encodes text as Windows does: one '?' for each code point code page 932 cannot hold
 /// (a surrogate pair gives one '?'). A character with several codes gets the one Windows
 /// writes (for the IBM extensions the 0xFA40-0xFC4B code, not the NEC-selected one).
+/// Besides, the look-alikes that other systems' Japanese text uses are written under the
+/// code of the glyph they stand for: U+301C as 0x8160, U+2212 as 0x817C, U+2016 as 0x8161,
+/// U+00A2 as 0x8191, U+00A3 as 0x8192, U+00AC as 0x81CA, U+2014 as 0x815C. decode() gives
+/// Windows' characters for those codes.
 QByteArray encode(QStringView text);
 
-/// True when `ch` (a whole code point) has a code page 932 encoding.
+/// True for the look-alikes that encode() writes under another character's code.
+bool isLookAlike(char16_t ch);
+
+/// True when `ch` (a whole code point) has a code page 932 encoding (look-alikes included).
 bool canEncode(char32_t ch);
 
 /// Counts the code points of `text` that code page 932 cannot hold, and collects up to

@@ -8,17 +8,25 @@
 
 namespace pukana {
 
-QString decodePlainText(QByteArrayView bytes) {
-    if (bytes.isEmpty())
-        return QString();
-    // CR and LF are never the second byte of a character, and the codec lets them stand
-    // after a broken lead byte, so decoding first finds the same line ends as splitting first.
-    const QString decoded = cp932::decode(bytes);
+namespace {
 
-    QString text(decoded.size() + 1, Qt::Uninitialized);
+constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+QString decodeBytes(QByteArrayView bytes, const TextFileFormat& format) {
+    if (format.encoding == TextEncoding::Cp932)
+        return cp932::decode(bytes);
+    if (bytes.startsWith(kUtf8Bom))
+        bytes = bytes.sliced(3);
+    return QString::fromUtf8(bytes);
+}
+
+// Line ends to "\n" in place (the text only shrinks). CR LF files keep a lone LF inside its
+// line; LF files end a line at every LF. A lone CR ends a line in both.
+void convertLineEnds(QString& text, LineEnd lineEnd) {
     QChar* out = text.data();
-    const QChar* in = decoded.constData();
-    const QChar* const end = in + decoded.size();
+    const QChar* in = out;
+    const QChar* const end = in + text.size();
+    const QChar loneLf = lineEnd == LineEnd::CrLf ? QChar(kLoneLineFeed) : QChar(u'\n');
     while (in != end) {
         const QChar c = *in++;
         if (c == u'\r') {
@@ -26,27 +34,41 @@ QString decodePlainText(QByteArrayView bytes) {
             if (in != end && *in == u'\n')
                 ++in;
         } else if (c == u'\n') {
-            *out++ = QChar(kLoneLineFeed);
+            *out++ = loneLf;
         } else {
             *out++ = c;
         }
     }
-    if (out[-1] != u'\n')
-        *out++ = u'\n'; // the last line gains its line end
     text.truncate(out - text.constData());
+}
+
+bool isLineBreak(QChar c) {
+    return c == u'\n' || c == u'\u2029' || c == QChar(kLoneLineFeed);
+}
+
+} // namespace
+
+QString decodePlainText(QByteArrayView bytes, const TextFileFormat& format) {
+    if (bytes.isEmpty())
+        return QString();
+    // CR and LF are never the second byte of a character, and the codec lets them stand
+    // after a broken lead byte, so decoding first finds the same line ends as splitting first.
+    QString text = decodeBytes(bytes, format);
+    convertLineEnds(text, format.lineEnd);
+    if (format.completesLastLine() && !text.endsWith(u'\n'))
+        text += u'\n'; // the last line gains its line end
     return text;
 }
 
-EncodedPlainText encodePlainText(QStringView text, int maxSamples) {
-    const auto breaks = std::count_if(text.begin(), text.end(),
-                                      [](QChar c) { return c == u'\n' || c == u'\u2029'; });
+EncodedPlainText encodePlainText(QStringView text, const TextFileFormat& format, int maxSamples) {
+    const bool crlf = format.lineEnd == LineEnd::CrLf;
+    const auto breaks = crlf ? std::count_if(text.begin(), text.end(), isLineBreak) : 0;
     QString withEnds(text.size() + breaks, Qt::Uninitialized);
     QChar* out = withEnds.data();
     for (const QChar c : text) {
-        if (c == u'\n' || c == u'\u2029') {
-            *out++ = u'\r';
-            *out++ = u'\n';
-        } else if (c == QChar(kLoneLineFeed)) {
+        if (isLineBreak(c)) {
+            if (crlf)
+                *out++ = u'\r';
             *out++ = u'\n';
         } else {
             *out++ = c;
@@ -54,6 +76,12 @@ EncodedPlainText encodePlainText(QStringView text, int maxSamples) {
     }
 
     EncodedPlainText result;
+    if (format.encoding == TextEncoding::Utf8) {
+        result.bytes = withEnds.toUtf8();
+        if (format.byteOrderMark)
+            result.bytes.prepend(kUtf8Bom);
+        return result;
+    }
     result.bytes = cp932::encode(withEnds);
     // Every unencodable character becomes one '?', and '?' is never the second byte of a
     // character: only look for them when there are more '?' than the text had.

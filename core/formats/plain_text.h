@@ -1,10 +1,13 @@
-// Plain-text (code page 932) documents: the file's bytes to the document text and back, and
-// the look at a ".doc" file's first bytes.
+// Plain-text documents: the file's bytes to the document text and back, and the look at a
+// ".doc" file's first bytes.
 //
-// Document text model: one "\n" per line break. A lone LF inside a file's line is not a line
-// break; it is kept as U+2028 (line separator), which QTextDocument keeps inside its paragraph
-// and which is written back as a lone LF.
+// Document text model: one "\n" per line break. In a file with CR LF line ends a lone LF is
+// not a line end; it is kept as U+2028 (line separator), which QTextDocument keeps inside
+// its paragraph. Saving writes every line break, inside a paragraph or at its end, as the
+// file's line end.
 #pragma once
+
+#include "core/formats/text_file_format.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -16,23 +19,28 @@ namespace pukana {
 /// Stands in the document for a LF that does not end a line.
 inline constexpr char16_t kLoneLineFeed = u'\u2028';
 
-/// The document text of a plain-text file. A line ends at CR LF or at a lone CR; a lone LF
-/// stays in its line (as kLoneLineFeed). Every line, the last one included, is followed by
-/// "\n"; an empty file gives an empty text. Bytes that form no character show as the codec's
-/// replacement character; NUL bytes are kept as U+0000. Never fails.
-QString decodePlainText(QByteArrayView bytes);
+/// The document text of a plain-text file read in `format` (see text_file_format.h).
+/// CR LF files: a line ends at CR LF or at a lone CR; a lone LF stays in its line (as
+/// kLoneLineFeed). LF files: a line ends at LF, CR LF or a lone CR. Code page 932 CR LF
+/// files end every line, the last one included, with "\n"; other files keep their last
+/// line as it is, so that saving gives back the same bytes. An empty file gives an empty
+/// text. Bytes that form no character show as the codec's replacement character; NUL bytes
+/// are kept as U+0000. Never fails.
+QString decodePlainText(QByteArrayView bytes, const TextFileFormat& format = {});
 
-/// The bytes of a plain-text save, and what code page 932 could not hold.
+/// The bytes of a plain-text save, and what the encoding could not hold.
 struct EncodedPlainText {
-    QByteArray bytes;    ///< code page 932, unencodable characters written as '?'
+    QByteArray bytes;    ///< the file's bytes, unencodable characters written as '?'
     int unencodable = 0; ///< how many characters (code points) became '?'
     QString samples;     ///< the first few of them, each whole
 };
 
-/// Encodes document text for saving: "\n" (and U+2029) as CR LF, kLoneLineFeed as a lone LF,
-/// everything else in code page 932. Collects up to `maxSamples` unencodable characters so the
-/// caller can ask before writing.
-EncodedPlainText encodePlainText(QStringView text, int maxSamples = 5);
+/// Encodes document text for saving in `format`: "\n", U+2029 and U+2028 as the format's
+/// line end, the text in its encoding (with the byte order mark when it has one). For code
+/// page 932 collects up to `maxSamples` unencodable characters so the caller can ask before
+/// writing; UTF-8 holds every character.
+EncodedPlainText encodePlainText(QStringView text, const TextFileFormat& format = {},
+                                 int maxSamples = 5);
 
 /// What a file opened as plain text turned out to hold.
 enum class PlainTextKind {

@@ -9,7 +9,9 @@ class QTextDocument;
 namespace pukana::rtf {
 
 /// Replaces the content of `doc` with the formatted text of `source`: characters with font
-/// family, point size, bold, italic, underline, strike-out and colour; paragraphs with left,
+/// family, point size, bold, italic, underline, strike-out and colour (Japanese and Latin
+/// text each with its own script's font, size, bold and italic, as word processors write
+/// them, see rtf_char_format.h); paragraphs with left,
 /// centre, right or justified alignment; \line as U+2028 and \tab as '\t'. Damaged input
 /// (truncated, unbalanced braces, absurd numbers, deep nesting) gives whatever text can be
 /// recovered. Throws PukanaError(err::InvalidFormat) when `source` does not start with

@@ -106,9 +106,14 @@ Token Tokenizer::controlWord() {
 
 bool Tokenizer::hexByte() {
     // pos_ is at the quote of \'hh
-    if (pos_ + 2 < src_.size() && hexValue(src_[pos_ + 1]) >= 0 && hexValue(src_[pos_ + 2]) >= 0)
+    const qsizetype size = src_.size();
+    if (pos_ + 2 < size && hexValue(src_[pos_ + 1]) >= 0 && hexValue(src_[pos_ + 2]) >= 0)
         return true;
     ++pos_;
+    // Input that ends after one hex digit ends inside the escape: the half-read byte is no
+    // character.
+    if (pos_ + 1 == size && hexValue(src_[pos_]) >= 0)
+        ++pos_;
     return false;
 }
 

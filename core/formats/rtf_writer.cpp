@@ -1,6 +1,7 @@
 #include "core/formats/rtf_writer.h"
 
 #include "core/formats/cp932.h"
+#include "core/formats/rtf_char_format.h"
 #include "core/formats/rtf_codepage.h"
 
 #include <QColor>
@@ -59,6 +60,7 @@ private:
     void fontTable();
     void colorTable();
     void changeStyle(const Style& s);
+    void fragmentText(QStringView text, const Style& style);
     void text(QStringView text, bool japanese);
     void ascii(char16_t c);
     bool special(char16_t c);
@@ -191,7 +193,7 @@ void Writer::body(int start, int end) {
             }
             const Style style = styleOf(fragment.charFormat(), fragment.charFormatIndex());
             changeStyle(style);
-            text(t, japanese_[static_cast<std::size_t>(style.font)]);
+            fragmentText(t, style);
             empty = false;
         }
         if (empty) {
@@ -308,6 +310,34 @@ bool Writer::special(char16_t c) {
     return false;
 }
 
+bool hasAsianText(QStringView text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= 0x1100 && scriptClassOf(c.unicode()) == 1;
+    });
+}
+
+void Writer::fragmentText(QStringView t, const Style& style) {
+    const bool japaneseFont = japanese_[static_cast<std::size_t>(style.font)];
+    if (!hasAsianText(t)) {
+        text(t, japaneseFont);
+        return;
+    }
+    // Word processors take the font, size, bold and italic of Japanese text from the
+    // double-byte script's associated properties; in a group of its own, a reader that
+    // sets them to the same values as \f, \fs, \b and \i ends where it started.
+    out_ += '{';
+    word("dbch");
+    word("af", style.font);
+    word("afs", style.halfPoints);
+    if (style.bold)
+        word("ab");
+    if (style.italic)
+        word("ai");
+    text(t, japaneseFont);
+    out_ += '}';
+    needSpace_ = false;
+}
+
 void Writer::text(QStringView text, bool japanese) {
     const qsizetype n = text.size();
     if (!japanese) {
@@ -358,6 +388,14 @@ void Writer::japaneseText(QStringView text) {
             // written the same in every font
         } else if (first < 0x80) { // '?' for "cannot hold"; any other ASCII is a stand-in
             unicode(c);
+        } else if (pair && cp932::isLookAlike(c)) {
+            // Written under the code of the glyph it stands for; readers that know Unicode
+            // take the character itself.
+            out_ += "{\\uc2\\u";
+            number(static_cast<int>(c));
+            hexByte(first);
+            hexByte(static_cast<unsigned char>(bytes[b + 1]));
+            out_ += '}';
         } else if (pair) {
             hexByte(first);
             hexByte(static_cast<unsigned char>(bytes[b + 1]));
@@ -418,56 +456,7 @@ void Writer::unicode(char16_t c) {
     needSpace_ = false;
 }
 
-bool hasJapaneseCharacter(QStringView name) {
-    for (QChar ch : name) {
-        const char16_t c = ch.unicode();
-        if ((c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) ||
-            (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
-
-bool isJapaneseFontName(QStringView name) {
-    if (hasJapaneseCharacter(name))
-        return true;
-    static const char* const kPrefixes[] = {
-        "ms gothic",
-        "ms pgothic",
-        "ms ui gothic",
-        "ms mincho",
-        "ms pmincho",
-        "meiryo",
-        "yu gothic",
-        "yu mincho",
-        "ipa",
-        "takao",
-        "vl gothic",
-        "vl pgothic",
-        "noto sans cjk jp",
-        "noto serif cjk jp",
-        "noto sans jp",
-        "noto serif jp",
-        "source han sans jp",
-        "source han serif jp",
-        "hiragino",
-        "biz ud",
-        "kochi",
-        "sazanami",
-        "osaka",
-        "ud digi kyokasho",
-        "klee",
-        "tsukushi",
-        "toppan bunkyu",
-    };
-    const QString lower = name.trimmed().toString().toLower();
-    for (const char* prefix : kPrefixes)
-        if (lower.startsWith(QLatin1StringView(prefix)))
-            return true;
-    return false;
-}
 
 QByteArray write(const QTextDocument& doc) {
     return Writer(doc).write(0, doc.characterCount() - 1);

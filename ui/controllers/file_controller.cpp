@@ -40,6 +40,7 @@ void FileController::newDocument() {
     const QString folder =
         newDocumentFolder(platform_.desktopDir(), platform_.homeDir(), platform_.documentsDir());
     document_.setPath(newDocumentPathIn(QDir::toNativeSeparators(folder)));
+    document_.setTextFileFormat(TextFileFormat{});
     QFont base = documentView_.baseFont();
     base.setFamily(settings_.baseFontName);
     base.setBold(false);

@@ -71,7 +71,9 @@ void FileController::openPlainText(const QString& path, const QByteArray& bytes,
                                    qsizetype undecodable) {
     {
         BusyPointer busy(platform_);
-        documentView_.setDocumentText(decodePlainText(bytes));
+        const TextFileFormat format = detectTextFileFormat(bytes);
+        documentView_.setDocumentText(decodePlainText(bytes, format));
+        document_.setTextFileFormat(format);
     }
     documentView_.clearUndoHistory();
     rememberRecent(path);

@@ -56,7 +56,8 @@ bool FileController::saveRichText(const QString& path) {
 }
 
 bool FileController::savePlainText(const QString& path) {
-    const EncodedPlainText encoded = encodePlainText(document_.plainTextForFile());
+    const EncodedPlainText encoded =
+        encodePlainText(document_.plainTextForFile(), document_.textFileFormat());
     if (encoded.unencodable > 0 &&
         platform_.msgBox(texts::unencodableQuestion(encoded.unencodable, encoded.samples),
                          MessageStyle::YesNoExclamationNo) != MessageResult::Yes)

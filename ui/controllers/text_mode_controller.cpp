@@ -45,13 +45,15 @@ void TextModeController::replaceByPlainText() {
     try {
         if (scratch.isEmpty())
             raiseError(err::PathFileAccess, kScratchFileName.toString());
-        const EncodedPlainText encoded = encodePlainText(document_.plainTextForFile());
+        // The scratch file is written like the document's own file, so nothing is lost.
+        const TextFileFormat format = document_.textFileFormat();
+        const EncodedPlainText encoded = encodePlainText(document_.plainTextForFile(), format);
         if (encoded.unencodable > 0 &&
             platform_.msgBox(texts::conversionLossQuestion(encoded.unencodable, encoded.samples),
                              MessageStyle::YesNoExclamationNo) != MessageResult::Yes)
             return;
         writeFileSafely(scratch, encoded.bytes);
-        const QString text = decodePlainText(readWholeFile(scratch));
+        const QString text = decodePlainText(readWholeFile(scratch), format);
         QFile::remove(scratch);
         documentView_.setDocumentText(text);
         documentView_.clearUndoHistory(); // the formatted steps no longer fit the plain text

@@ -5,14 +5,91 @@
 using namespace pukana;
 using namespace Qt::StringLiterals;
 
-TEST(PlainText, LineEndRulesAndRoundTrip) {
+namespace {
+
+const TextFileFormat kCp932CrLf{};
+const TextFileFormat kCp932Lf{TextEncoding::Cp932, false, LineEnd::Lf};
+const TextFileFormat kUtf8Lf{TextEncoding::Utf8, false, LineEnd::Lf};
+const TextFileFormat kUtf8BomCrLf{TextEncoding::Utf8, true, LineEnd::CrLf};
+
+} // namespace
+
+TEST(PlainText, LineEndRules) {
     const QString lf{QChar(kLoneLineFeed)};
-    // Every line gains a final line end; a lone CR ends a line; LF-only lines stay one line.
+    // Code page 932 CR LF: every line gains a final line end; a lone CR ends a line; a lone
+    // LF stays in its line.
     EXPECT_EQ(decodePlainText("a\r\nb\r\nc"), u"a\nb\nc\n"_s);
     EXPECT_EQ(decodePlainText("\r\r\n\r"), u"\n\n\n"_s);
     EXPECT_EQ(decodePlainText("a\n\rb"), u"a"_s + lf + u"\nb\n");
-    const QByteArray file("\x8a\xbf\x8e\x9a\r\nline\nwith LF\r\n\r\nlast\r\n");
-    EXPECT_EQ(encodePlainText(decodePlainText(file)).bytes, file);
+    // LF files end lines at every LF (and at CR LF or CR in a mixed file) and keep their
+    // last line as it is.
+    EXPECT_EQ(decodePlainText("a\nb\r\nc\rd", kCp932Lf), u"a\nb\nc\nd"_s);
+    EXPECT_EQ(decodePlainText("a\n\n", kUtf8Lf), u"a\n\n"_s);
+    // Line breaks inside a paragraph are saved as the file's line end, never as a lone LF
+    // in CR LF text; they come back as paragraph ends.
+    const QString breaks = u"一\u2028二\u2029三\n"_s;
+    EXPECT_EQ(encodePlainText(breaks).bytes, QByteArray("\x88\xea\r\n\x93\xf1\r\n\x8e\x4f\r\n"));
+    EXPECT_EQ(encodePlainText(breaks, kUtf8Lf).bytes, u"一\n二\n三\n"_s.toUtf8());
+    for (const TextFileFormat& format : {kCp932CrLf, kCp932Lf, kUtf8Lf, kUtf8BomCrLf})
+        EXPECT_EQ(decodePlainText(encodePlainText(breaks, format).bytes, format),
+                  u"一\n二\n三\n"_s);
+}
+
+TEST(PlainText, DetectsEncodingAndLineEnds) {
+    const struct {
+        QByteArray bytes;
+        TextFileFormat format;
+    } cases[] = {
+        {"", kCp932CrLf},
+        {"ascii only\n", kCp932Lf},
+        {"\x82\xa0\r\n\x82\xa2\n", kCp932CrLf}, // the first line end decides
+        {u"あ\nい\r\n"_s.toUtf8(), kUtf8Lf},
+        {"\xEF\xBB\xBF"
+         "a\r\n",
+         kUtf8BomCrLf},
+        {"\xEF\xBB\xBF\xff", {TextEncoding::Utf8, true, LineEnd::CrLf}}, // the mark decides
+        {"\xC0\xAF", kCp932CrLf},                                        // overlong
+        {"\xED\xA0\x80", kCp932CrLf},                                    // a surrogate
+        {"\xF4\x90\x80\x80", kCp932CrLf},                                // above U+10FFFF
+        {"abcdefgh\xE3\x81", kCp932CrLf},                                // cut off
+        {"\x8a\xbf\x8e\x9a", kCp932CrLf},                                // Shift_JIS is no UTF-8
+        {u"0123456789😀"_s.toUtf8(), {TextEncoding::Utf8, false, LineEnd::CrLf}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(detectTextFileFormat(c.bytes), c.format) << c.bytes.toHex().constData();
+}
+
+TEST(PlainText, OpenAndSaveUnchangedGivesTheSameBytes) {
+    const QByteArray files[] = {
+        u"日本語と😀\nふたつめ\n"_s.toUtf8(),
+        u"終わりに改行なし 😀"_s.toUtf8(),
+        "\xEF\xBB\xBF" + u"日本語\r\n😀\r\n\r\n"_s.toUtf8(),
+        "\xEF\xBB\xBF" + u"a\r\nb"_s.toUtf8(),
+        "\x8a\xbf\x8e\x9a\nLF only\n\n",
+        "\x8a\xbf\x8e\x9a\nno final LF",
+        "\x8a\xbf\x8e\x9a\r\nCR LF\r\n\r\n",
+    };
+    for (const QByteArray& file : files) {
+        const TextFileFormat format = detectTextFileFormat(file);
+        const EncodedPlainText saved = encodePlainText(decodePlainText(file, format), format);
+        EXPECT_EQ(saved.bytes, file) << file.toHex().constData();
+        EXPECT_EQ(saved.unencodable, 0);
+    }
+    // New documents and code page 932 CR LF files keep the final line end that reading adds.
+    EXPECT_EQ(encodePlainText(decodePlainText("a\r\nb")).bytes, QByteArray("a\r\nb\r\n"));
+}
+
+TEST(PlainText, EditedUtf8StaysUtf8AndHoldsEverything) {
+    const QByteArray file = u"テキスト\n"_s.toUtf8();
+    const TextFileFormat format = detectTextFileFormat(file);
+    QString text = decodePlainText(file, format);
+    // Characters code page 932 has no code for, and a lone surrogate left by an edit.
+    text.insert(0, u"¥€😀"_s + QChar(0xD800));
+    const EncodedPlainText saved = encodePlainText(text, format);
+    EXPECT_EQ(saved.unencodable, 0);
+    EXPECT_TRUE(isValidUtf8(saved.bytes));
+    EXPECT_TRUE(saved.bytes.startsWith(u"¥€😀"_s.toUtf8()));
+    EXPECT_EQ(detectTextFileFormat(saved.bytes), format);
 }
 
 TEST(PlainText, SurvivesBadBytesAndCountsLosses) {
@@ -27,11 +104,13 @@ TEST(PlainText, SurvivesBadBytesAndCountsLosses) {
     const QString decoded = decodePlainText(all);
     EXPECT_EQ(decoded.count(u'\n'), 3); // two CRs, one final line end
     EXPECT_EQ(decoded.count(QChar(kLoneLineFeed)), 2);
-    // Question marks of the text itself are no losses.
-    const EncodedPlainText e = encodePlainText(u"?a\U0001F600b?\u00E9c\U0001F600\n"_s, 2);
+    // Question marks of the text itself are no losses; look-alikes code page 932 writes
+    // under its own code are none either.
+    const EncodedPlainText e =
+        encodePlainText(u"?a\U0001F600b?\u00E9c\u301C\U0001F600\n"_s, kCp932CrLf, 2);
     EXPECT_EQ(e.unencodable, 3);
     EXPECT_EQ(e.samples, u"\U0001F600\u00E9"_s);
-    EXPECT_EQ(e.bytes, QByteArray("?a?b??c?\r\n"));
+    EXPECT_EQ(e.bytes, QByteArray("?a?b??c\x81\x60?\r\n"));
     EXPECT_EQ(detectWordDocument("\x94"), WordDocument::None); // cut-off character
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/formats/cp932.h"
 #include "tests/support/scratch_mount.h"
+#include "core/formats/text_file_format.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -19,13 +20,13 @@ TEST_F(Opening, PlainAndRichText) {
     fileController().open(path);
     EXPECT_EQ(t1().documentText(), u"いち\nに\nさん\n"_s);
     EXPECT_EQ(state().recentFiles.path(1 - 1), path);
-    // Lone line feeds stay in their line and are saved back as they were.
+    // A file of LF line ends has a paragraph per line and is saved back as it was.
     const QString lf = fileWith(u"lf.txt"_s, "a\nb\nc");
     fileController().open(lf);
-    EXPECT_EQ(t1().document()->blockCount(), 2);
+    EXPECT_EQ(t1().document()->blockCount(), 3);
     document().setModified(true);
     fileController().saveInPlace();
-    EXPECT_EQ(readBytes(lf), "a\nb\nc\r\n");
+    EXPECT_EQ(readBytes(lf), "a\nb\nc");
     // A stray bad byte and a short name open without failing.
     fileController().open(fileWith(u"ab"_s, QByteArray(200, 'x') + "\x81\r\n\xFF"));
     EXPECT_EQ(t1().documentText().size(), 204); // 200 x, replacement, line end, 0xFF, line end
@@ -158,4 +159,38 @@ TEST_F(Saving, BareNameAsksForAPlace) {
     fileController().saveInPlace();
     EXPECT_EQ(platform.fileRequests.value(0).fileName, u"memo.txt"_s);
     EXPECT_TRUE(QFile::exists(files.filePath(u"memo.txt"_s)));
+}
+
+TEST_F(Saving, TextFilesKeepTheirEncodingAndLineEnds) {
+    // UTF-8 with a byte order mark, edited and edited back: the same bytes, and no question
+    // about characters code page 932 cannot hold.
+    const QByteArray utf8 = "\xEF\xBB\xBF" + u"日本語と😀\r\n２行目\r\n"_s.toUtf8();
+    const QString path = fileWith(u"utf8.txt"_s, utf8);
+    fileController().open(path);
+    EXPECT_EQ(t1().documentText(), u"日本語と😀\n２行目\n"_s);
+    t1().typeKeys(u"あ{BS}"_s);
+    ASSERT_TRUE(document().isModified());
+    action("M_Save")->trigger();
+    EXPECT_EQ(readBytes(path), utf8);
+    // An edit saved is UTF-8 too.
+    t1().typeKeys(u"字"_s);
+    action("M_Save")->trigger();
+    EXPECT_TRUE(isValidUtf8(readBytes(path)));
+    const QByteArray edited = "\xEF\xBB\xBF" + u"字日本語"_s.toUtf8();
+    EXPECT_TRUE(readBytes(path).startsWith(edited));
+    EXPECT_TRUE(platform.messages.isEmpty());
+
+    // Shift+Enter breaks a line inside its paragraph: saved as the file's line end. A new
+    // document written as text is code page 932 with CR LF again.
+    fileController().newDocument();
+    modify(u"上"_s);
+    sendKeys(&t1(), u"+~"_s);
+    t1().typeKeys(u"下"_s);
+    ASSERT_EQ(t1().document()->blockCount(), 1);
+    const QString text = files.filePath(u"lines.txt"_s);
+    choose(text);
+    fileController().saveAs();
+    EXPECT_EQ(readBytes(text), cp932::encode(u"上\r\n下"_s));
+    fileController().open(text);
+    EXPECT_EQ(t1().documentText(), u"上\n下\n"_s);
 }

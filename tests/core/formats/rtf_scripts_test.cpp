@@ -1,0 +1,114 @@
+// Japanese and Latin text in their own fonts, sizes and weights: the associated character
+// properties word processors read and write.
+#include "core/formats/cp932.h"
+#include "core/formats/rtf_reader.h"
+#include "core/formats/rtf_writer.h"
+#include "tests/core/formats/rtf_describe.h"
+
+#include <QFile>
+#include <QTextCursor>
+#include <gtest/gtest.h>
+
+using namespace pukana;
+using namespace pukana::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList readDescribed(QByteArrayView source) {
+    QTextDocument doc;
+    rtf::read(source, doc);
+    return describe(doc);
+}
+
+} // namespace
+
+TEST(RtfScripts, WriterDocumentsKeepTheirLookPerRun) {
+    // Written by LibreOffice Writer: a letter and a table with a link.
+    const std::pair<const char*, QStringList> samples[] = {
+        {"writer-letter.rtf",
+         {u"center: [お知らせ|ＭＳ ゴシック|18 b]"_s,
+          u"right: [2024|Liberation Serif|10.5] [年|ＭＳ 明朝|10.5] [3|Liberation Serif|10.5] "
+          u"[月|ＭＳ 明朝|10.5] [1|Liberation Serif|10.5] [日|ＭＳ 明朝|10.5]"_s,
+          u"left: [拝啓　|ＭＳ ゴシック|12] [Pukana |IPAGothic|12] "
+          u"[をご利用いただき、|ＭＳ ゴシック|12] [ありがとう|ＭＳ ゴシック|12 b] "
+          u"[ございます。|ＭＳ ゴシック|12]"_s,
+          u"left: [新しい版では|ＭＳ 明朝|10.5] [縦書き|ＭＳ 明朝|10.5 i] "
+          u"[はまだ使えませんが、|ＭＳ 明朝|10.5] [赤い文字|ＭＳ 明朝|10.5 #c9211e] "
+          u"[と|ＭＳ 明朝|10.5] [ |Liberation Serif|10.5] [Bold|Liberation Serif|10.5 b] "
+          u"[ Latin text |Liberation Serif|10.5] [と|ＭＳ 明朝|10.5] [大きな字|ＭＳ 明朝|14] "
+          u"[が使えます。|ＭＳ 明朝|10.5]"_s,
+          u"right: [敬具|ＭＳ 明朝|10.5]"_s}},
+        {"writer-table.rtf",
+         {u"left: [品名|ＭＳ ゴシック|12 b] [\t|Liberation Serif|10.5] [数量|ＭＳ 明朝|14] "
+          u"[ 10\t|Liberation Serif|10.5]"_s,
+          u"left: [詳しくは|ＭＳ 明朝|10.5] [こちら|ＭＳ 明朝|10.5 i u #000080] "
+          u"[へ。|ＭＳ 明朝|10.5]"_s}},
+    };
+    for (const auto& [name, expected] : samples) {
+        QFile file(QStringLiteral(PUKANA_TEST_DATA_DIR "/rtf/") + QLatin1StringView(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        QTextDocument first;
+        rtf::read(file.readAll(), first);
+        EXPECT_EQ(describe(first), expected) << name;
+        // What the editor writes reads back the same.
+        EXPECT_EQ(readDescribed(rtf::write(first)), expected) << name;
+    }
+}
+
+TEST(RtfScripts, ScriptWordsSelectWhatTheyFormat) {
+    const char* head = R"({\rtf1{\fonttbl{\f0 Latin;}{\f1 Gothic;}{\f2 Mincho;}})";
+    const std::pair<const char*, const char*> cases[] = {
+        // Word: \f after \dbch is the double-byte font; \loch\f the Latin one; \fs, \b and
+        // \i apply to both scripts.
+        {R"(\hich\af0\dbch\f2\loch\f0\fs28\b ab日本)", "left: [ab|Latin|14 b] [日本|Mincho|14 b]"},
+        // Associated words after \rtlch belong to right-to-left text until \ltrch.
+        {R"(\rtlch\af1\afs40\ab\ai\ltrch\dbch\af2\afs20 x本)", "left: [x|Latin|12] [本|Mincho|10]"},
+        // Before any script is selected, \f sets both and associated words set none.
+        {R"(\f1\af2\afs40\ab x本)", "left: [x本|Gothic|12]"},
+        // Symbols and punctuation go with their neighbours; ASCII is Latin.
+        {R"(\loch\f0\dbch\af1\ab 「本」―x…)", "left: [「本」―|Gothic|12 b] [x…|Latin|12]"},
+        // \plain forgets the selected script.
+        {R"({\dbch\af1 本}\plain\f2 本x)", "left: [本|Gothic|12] [本x|Mincho|12]"},
+        // Missing, huge and negative parameters; words where they do nothing.
+        {R"(\dbch\af\afs\ab0\ai99999999999\af-5\afs99999999999 本{\loch\afs-3 x})",
+         "left: [本|Latin|1638 i] [x|Latin|12]"},
+        // In tables and field results (the field's instruction is not shown).
+        {R"(\trowd\cellx100\intbl\dbch\af2\ab 本\cell\row{\field{\*\fldinst{\dbch\af1 X}})"
+         R"({\fldrslt{\dbch\af1\ai 字}}})",
+         "left: [本|Mincho|12 b] [\t|Latin|12]|left: [字|Gothic|12 b i]"},
+    };
+    for (const auto& [body, expected] : cases)
+        EXPECT_EQ(readDescribed(cp932::encode(QString::fromUtf8(QByteArray(head) + body + '}')))
+                      .join(u'|'),
+                  QString::fromUtf8(expected))
+            << body;
+}
+
+TEST(RtfScripts, JapaneseTextIsWrittenWithItsAssociatedFormat) {
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    QTextCharFormat format;
+    format.setFontFamilies({u"IPAMincho"_s});
+    format.setFontPointSize(14);
+    format.setFontWeight(QFont::Bold);
+    format.setFontItalic(true);
+    cursor.insertText(u"Latin "_s, format);
+    cursor.insertText(u"日本語〜−"_s, format);
+    const QByteArray rtf = rtf::write(doc);
+    // Word processors read the associated properties; the look-alikes carry their Unicode
+    // character besides the code page 932 bytes.
+    EXPECT_TRUE(rtf.contains(R"({\dbch\af1\afs28\ab\ai Latin \'93\'fa\'96\'7b\'8c\'ea)"
+                             R"({\uc2\u12316\'81\'60}{\uc2\u8722\'81\'7c}})"))
+        << rtf.constData();
+    EXPECT_EQ(readDescribed(rtf), QStringList{u"left: [Latin 日本語〜−|IPAMincho|14 b i]"_s});
+}
+
+TEST(RtfScripts, CutOffEscapesAddNothing) {
+    QStringList read;
+    for (const char* cut : {R"({\rtf1 abc\'8)", R"({\rtf1 abc\'82)", R"({\rtf1 abc\'82})",
+                            R"({\rtf1 \'82\'a0\'82)", "{\\rtf1 \x82\xa0\x82", R"({\rtf1 a\'82\'})"})
+        read << readDescribed(cut).join(u'|');
+    EXPECT_EQ(read, (QStringList{u"left: [abc||12]"_s, u"left: [abc||12]"_s, u"left: [abc||12]"_s,
+                                 u"left: [あ||12]"_s, u"left: [あ||12]"_s, u"left: [a||12]"_s}));
+}
