@@ -18,11 +18,11 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     } catch (const PukanaError& e) {
         if (!platform_)
             throw;
-        platform_->msgBox(e.description(), msg::Ok);
+        platform_->msgBox(e.description(), MessageStyle::Ok);
     } catch (const std::exception& e) {
         if (!platform_)
             throw;
-        platform_->msgBox(QString::fromLocal8Bit(e.what()), msg::Ok);
+        platform_->msgBox(QString::fromLocal8Bit(e.what()), MessageStyle::Ok);
     }
     return false;
 }

@@ -1,16 +1,41 @@
 // Pukana: the splash window comes first and loads the main window behind it.
-#include "ui/dialogs/splash_window.h"
-#include "core/formats/cp932.h"
-#include "core/error.h"
-#include "platform/qt_platform.h"
-#include "ui/app_state.h"
 #include "app/application.h"
-#include "ui/main_window.h"
-#include "ui/controllers/shell_commands.h"
 #include "app/termination_signal.h"
+#include "core/error.h"
+#include "core/formats/cp932.h"
+#include "platform/qt_platform.h"
+#include "ui/dialogs/splash_window.h"
+#include "ui/editor_state.h"
+#include "ui/main_window.h"
 
-#include <QMessageBox>
+#ifdef PUKANA_FILE_DIALOG_SCRIPT_HOOK
+#include "platform/file_dialog_script.h"
+#else
+namespace pukana {
+class FileDialogScript {}; // never made: the shipped program reads no script
+} // namespace pukana
+#endif
+
 #include <cstdio>
+#include <optional>
+
+namespace {
+
+/// The platform the editor runs on: the Qt one, or in a build for the end-to-end test and
+/// with PUKANA_FILE_DIALOG_SCRIPT set, the same with its file dialogs answered by the script.
+pukana::Platform& choosePlatform(pukana::QtPlatform& qt,
+                                 std::optional<pukana::FileDialogScript>& scripted) {
+#ifdef PUKANA_FILE_DIALOG_SCRIPT_HOOK
+    const QString script = qEnvironmentVariable("PUKANA_FILE_DIALOG_SCRIPT");
+    if (!script.isEmpty())
+        return scripted.emplace(qt, script);
+#else
+    Q_UNUSED(scripted);
+#endif
+    return qt;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace pukana;
@@ -24,27 +49,28 @@ int main(int argc, char** argv) {
             mainWindow->close();
     });
     installFontSubstitutions();
-    QtPlatform platform;
+    QtPlatform qtPlatform;
+    std::optional<FileDialogScript> scripted;
+    Platform& platform = choosePlatform(qtPlatform, scripted);
     if (!cp932::available()) {
         platform.msgBox(QStringLiteral("Shift_JIS（コードページ 932）の変換機能が見つかりません。"
                                        "Qt が ICU つきで構築されているか確かめてください。"),
-                        msg::Ok);
+                        MessageStyle::Ok);
         return 1;
     }
-    AppState state;
+    EditorState state;
     SplashWindow splash;
     MainWindow window(state, platform);
     mainWindow = &window;
     try {
         splash.Form_Load(platform.screenSizeTwips(), platform.commandLine());
-        window.shell->Form_Load(&splash);
+        window.start(&splash);
     } catch (const PukanaError& e) {
         // Without its data files the editor cannot work: say why and end.
         splash.close();
-        platform.setPointer(pointer::Default);
         std::fprintf(stderr, "PUKANA: %s\n", e.what());
         if (QGuiApplication::platformName() != QLatin1StringView("offscreen"))
-            platform.msgBox(e.description(), msg::Ok);
+            platform.msgBox(e.description(), MessageStyle::Ok);
         return 1;
     }
     app.setPlatform(&platform);

@@ -1,13 +1,15 @@
 // One conversion as the user asks for it from the menu: reading the selection, scanning all
 // 60001 slots and filling and showing the candidate list, with the shipped dictionary plus a
 // full user dictionary loaded.
-#include "ui/controllers/conversion_commands.h"
 #include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
-#include "ui/widgets/rich_text_box.h"
-#include "ui/app_state.h"
+#include "ui/controllers/conversion_commands.h"
+#include "ui/editor_state.h"
 #include "ui/main_window.h"
-#include "ui/controllers/shell_commands.h"
+#include "ui/widgets/rich_text_box.h"
+
+#include <QAction>
+#include <QListWidget>
 
 #include <QAction>
 #include <QApplication>
@@ -41,24 +43,30 @@ class DataPlatform : public pukana::QtPlatform {
 public:
     QString executableDir() const override { return programDir(); }
     QString commandLine() const override { return QString(); }
-    int msgBox(const QString&, int, const QString& = QString()) override { return 1; }
+    pukana::MessageResult msgBox(const QString&, pukana::MessageStyle,
+                                 const QString& = QString()) override {
+        return pukana::MessageResult::Ok;
+    }
 };
 
 void BM_MenuConversionFillsTheList(benchmark::State& st) {
     DataPlatform platform;
-    pukana::AppState state;
+    pukana::EditorState state;
     pukana::MainWindow window(state, platform);
-    window.shell->Form_Load(nullptr);
-    window.T1->SetText(u"かんじ"_s);
-    window.T1->SetSelStart(0);
-    window.T1->SetSelLength(3);
+    window.start(nullptr);
+    auto* view = window.findChild<pukana::RichTextBox*>(u"T1"_s);
+    auto* list = window.findChild<QListWidget*>(u"List1"_s);
+    QAction* convert = window.findChild<QAction*>(u"m_xf"_s);
+    view->SetText(u"かんじ"_s);
+    view->SetSelStart(0);
+    view->SetSelLength(3);
     for (auto _ : st) {
-        window.m_xf->trigger();
-        benchmark::DoNotOptimize(window.List1->count());
+        convert->trigger();
+        benchmark::DoNotOptimize(list->count());
     }
-    if (window.List1->count() < 2)
+    if (list->count() < 2)
         st.SkipWithError("no dictionary candidate for かんじ");
-    st.counters["candidates"] = window.List1->count();
+    st.counters["candidates"] = list->count();
 }
 BENCHMARK(BM_MenuConversionFillsTheList)->Unit(benchmark::kMicrosecond);
 

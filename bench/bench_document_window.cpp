@@ -1,12 +1,12 @@
 // Opening, saving and resizing large plain-text documents in the real main window: a 2 MB
 // (about 20,000 lines) and a 10 MB (about 100,000 lines) Shift_JIS file.
-#include "ui/controllers/document_commands.h"
+#include "app/application.h"
 #include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
-#include "ui/widgets/rich_text_box.h"
-#include "ui/app_state.h"
-#include "app/application.h"
+#include "ui/controllers/file_controller.h"
+#include "ui/editor_state.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include "bench/bench_support.h"
 #include <QAbstractTextDocumentLayout>
@@ -39,14 +39,16 @@ double residentBytes() {
 /// A shown main window with a temporary program folder and a novel file of `megabytes`.
 struct Editor {
     explicit Editor(int megabytes) {
-        state.AppDir = dir.path() + QLatin1Char('/');
-        state.DataDir = state.AppDir;
-        state.BaseFontName = QStringLiteral("ＭＳ ゴシック");
+        state.paths.appDir = dir.path() + QLatin1Char('/');
+        state.paths.dataDir = state.paths.appDir;
+        state.settings.baseFontName = QStringLiteral("ＭＳ ゴシック");
         window = std::make_unique<MainWindow>(state, platform);
         window->resize(900, 700);
         window->show();
-        window->layout();
-        window->document->newdoc();
+        window->layOut();
+        files = window->findChild<FileController*>();
+        view = window->findChild<RichTextBox*>(QStringLiteral("T1"));
+        files->newDocument();
         path = dir.filePath(QStringLiteral("novel.txt"));
         QFile f(path);
         f.open(QIODevice::WriteOnly);
@@ -57,7 +59,7 @@ struct Editor {
     }
     /// Runs the event loop until the background layout has reached the document's end.
     void waitUntilLaidOut() const {
-        const QTextDocument* doc = window->T1->document();
+        const QTextDocument* doc = view->document();
         QElapsedTimer limit;
         limit.start();
         while (doc->lastBlock().layout()->lineCount() == 0 && limit.elapsed() < 60000)
@@ -66,8 +68,10 @@ struct Editor {
 
     QTemporaryDir dir;
     QtPlatform platform;
-    AppState state;
+    EditorState state;
     std::unique_ptr<MainWindow> window;
+    FileController* files = nullptr;
+    RichTextBox* view = nullptr;
     QString path;
     QByteArray bytes;
 };
@@ -76,10 +80,10 @@ void BM_OpenFullyLaidOut(benchmark::State& st) {
     Editor e(int(st.range(0)));
     const double before = residentBytes();
     for (auto _ : st) {
-        e.window->document->docopen(e.path);
+        e.files->open(e.path);
         e.waitUntilLaidOut();
     }
-    st.counters["blocks"] = e.window->T1->document()->blockCount();
+    st.counters["blocks"] = e.view->document()->blockCount();
     st.counters["mem_x_file"] = (residentBytes() - before) / double(e.bytes.size());
 }
 
@@ -87,9 +91,9 @@ void BM_OpenShownAndAnswering(benchmark::State& st) {
     Editor e(int(st.range(0)));
     const double before = residentBytes();
     for (auto _ : st) {
-        e.window->document->docopen(e.path);
+        e.files->open(e.path);
         QApplication::processEvents(); // first screen painted
-        e.window->T1->SendKeys(QStringLiteral("あ"));
+        e.view->SendKeys(QStringLiteral("あ"));
         QApplication::processEvents();
     }
     st.counters["mem_x_file"] = (residentBytes() - before) / double(e.bytes.size());
@@ -97,11 +101,11 @@ void BM_OpenShownAndAnswering(benchmark::State& st) {
 
 void BM_Save(benchmark::State& st) {
     Editor e(int(st.range(0)));
-    e.window->document->docopen(e.path);
+    e.files->open(e.path);
     const QString target = e.dir.filePath(QStringLiteral("saved.txt"));
     for (auto _ : st) {
-        e.state.Modified = true;
-        e.window->document->docsave(target);
+        e.state.document.setModified(true);
+        e.files->save(target);
     }
     if (QFile(target).size() != e.bytes.size())
         st.SkipWithError("saved file differs in size");
@@ -111,7 +115,7 @@ void BM_Save(benchmark::State& st) {
 /// width is laid out where the user looks.
 void BM_ResizeWrappedAtWindowEdge(benchmark::State& st) {
     Editor e(int(st.range(0)));
-    e.window->document->docopen(e.path); // plain text: window-edge wrap
+    e.files->open(e.path); // plain text: window-edge wrap
     e.waitUntilLaidOut();
     int width = 900;
     for (auto _ : st) {
@@ -124,8 +128,8 @@ void BM_ResizeWrappedAtWindowEdge(benchmark::State& st) {
 /// The same with the page-width wrap, where a resize needs no relayout at all.
 void BM_ResizeWrappedAtPageWidth(benchmark::State& st) {
     Editor e(int(st.range(0)));
-    e.window->document->docopen(e.path);
-    e.window->document->M_Wrap_Click();
+    e.files->open(e.path);
+    e.window->findChild<QAction*>(QStringLiteral("M_Wrap"))->trigger();
     e.waitUntilLaidOut();
     int width = 900;
     for (auto _ : st) {

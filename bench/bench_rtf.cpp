@@ -1,9 +1,10 @@
 // Reading and writing a 5 MB Rich Text Format document of Japanese text with mixed
 // character and paragraph formatting.
-#include "ui/widgets/rich_text_box.h"
+#include "core/document/document_session.h"
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
 #include "core/formats/text_file.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -100,15 +101,17 @@ void BM_OpenRtfInEditor(benchmark::State& state) {
     const QString path = dir.filePath(QStringLiteral("five.rtf"));
     pukana::writeFileSafely(path, sampleRtf());
     for (auto _ : state) {
-        auto box = std::make_unique<pukana::RichTextBox>();
+        auto document = std::make_unique<pukana::DocumentSession>();
+        auto box = std::make_unique<pukana::RichTextBox>(*document);
         box->resize(702, 300);
         box->show();
-        box->LoadFile(path, 0);
+        document->loadRichText(path, box->BaseFont());
         QCoreApplication::processEvents();
         box->repaint();
         benchmark::DoNotOptimize(box->TextLength());
         state.PauseTiming(); // closing the editor is not part of opening
         box.reset();
+        document.reset();
         state.ResumeTiming();
     }
 }

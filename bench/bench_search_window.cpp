@@ -2,10 +2,10 @@
 // hold: reading the control's text, scanning it, and the (silenced) not-found report.
 // Target: under 100 ms per search.
 #include "platform/qt_platform.h"
-#include "ui/widgets/rich_text_box.h"
-#include "ui/controllers/search_commands.h"
-#include "ui/app_state.h"
+#include "ui/controllers/search_controller.h"
+#include "ui/editor_state.h"
 #include "ui/main_window.h"
+#include "ui/widgets/rich_text_box.h"
 
 #include "bench/bench_support.h"
 #include <QApplication>
@@ -21,22 +21,28 @@ namespace {
 /// The real platform, with the not-found report's beeps and message box silenced.
 class QuietPlatform : public QtPlatform {
 public:
-    int msgBox(const QString&, int, const QString&) override { return msg::ResultOk; }
+    MessageResult msgBox(const QString&, MessageStyle, const QString&) override {
+        return MessageResult::Ok;
+    }
     void beep() override {}
 };
 
 struct Editor {
     Editor() {
         window = std::make_unique<MainWindow>(state, platform);
+        view = window->findChild<RichTextBox*>(QStringLiteral("T1"));
+        search = window->findChild<SearchController*>();
         // Wrapped at a real width, as in the shown editor: a zero wrap width would lay out
         // one character a line.
-        window->T1->SetRightMargin(15 * 800);
-        window->T1->SetText(bench::searchableProse(10 * 1024 * 1024));
-        state.FindText = QStringLiteral("みつからないABC");
+        view->SetRightMargin(15 * 800);
+        view->SetText(bench::searchableProse(10 * 1024 * 1024));
+        state.search.text = QStringLiteral("みつからないABC");
     }
-    AppState state;
+    EditorState state;
     QuietPlatform platform;
     std::unique_ptr<MainWindow> window;
+    RichTextBox* view = nullptr;
+    SearchController* search = nullptr;
 };
 
 Editor& editor() {
@@ -46,18 +52,18 @@ Editor& editor() {
 
 void findnextWindow(benchmark::State& st) {
     Editor& e = editor();
-    e.state.FindMatchCase = int(st.range(0));
-    e.window->T1->SetSelStart(0);
+    e.state.search.matchCase = st.range(0) != 0;
+    e.view->SetSelStart(0);
     for (auto _ : st)
-        e.window->search->findnext();
+        e.search->findNext();
 }
 
 void findprevWindow(benchmark::State& st) {
     Editor& e = editor();
-    e.state.FindMatchCase = int(st.range(0));
-    e.window->T1->SetSelStart(e.window->T1->TextLength());
+    e.state.search.matchCase = st.range(0) != 0;
+    e.view->SetSelStart(e.view->TextLength());
     for (auto _ : st)
-        e.window->search->findprev();
+        e.search->findPrevious();
 }
 
 } // namespace

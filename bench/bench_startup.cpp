@@ -1,11 +1,10 @@
 // Start-up from process start to Ready (window shown, keys captioned, event loop idle),
 // against a bare Qt window with 105 buttons. Each iteration starts a fresh process of this
 // program, which builds the window, drains the event loop and ends at once.
-#include "platform/qt_platform.h"
-#include "ui/app_state.h"
 #include "app/application.h"
+#include "platform/qt_platform.h"
+#include "ui/editor_state.h"
 #include "ui/main_window.h"
-#include "ui/controllers/shell_commands.h"
 
 #include <QApplication>
 #include <QFile>
@@ -43,11 +42,12 @@ void drain() {
     pukana::Application app(argc, argv);
     pukana::installFontSubstitutions();
     DataPlatform platform;
-    pukana::AppState state;
+    pukana::EditorState state;
     pukana::MainWindow window(state, platform);
-    window.shell->Form_Load(nullptr);
+    window.start(nullptr);
     drain();
-    std::_Exit(window.Btn.size() == 106 ? 0 : 3);
+    const auto keys = window.findChildren<QPushButton*>(QStringLiteral("Btn"));
+    std::_Exit(keys.size() == 106 ? 0 : 3);
 }
 
 [[noreturn]] void childBare(int argc, char** argv) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -14,46 +15,29 @@ class QWidget;
 
 namespace pukana {
 
-/// Message box styles (button set + icon + default button) and results.
-namespace msg {
-constexpr int Ok = 0;
-constexpr int OkCancel = 1;
-constexpr int Exclamation = 0x30;
-constexpr int Question = 0x20;
-constexpr int YesNo = 4;
-constexpr int YesNoCancel = 3;
-constexpr int DefaultButton2 = 0x100;
-constexpr int OkExclamation = Ok | Exclamation;                          // 0x30
-constexpr int YesNoQuestion = YesNo | Question;                          // 0x24
-constexpr int YesNoCancelExclamation = YesNoCancel | Exclamation;        // 0x33
-constexpr int YesNoExclamationNo = YesNo | Exclamation | DefaultButton2; // 0x134
+/// The message boxes the editor shows: their buttons, icon and default button.
+enum class MessageStyle {
+    Ok,                     ///< OK
+    OkCancel,               ///< OK, Cancel; OK is the default
+    OkExclamation,          ///< OK with the warning icon
+    YesNoQuestion,          ///< Yes, No with the question icon; Yes is the default
+    YesNoCancelExclamation, ///< Yes, No, Cancel with the warning icon; Yes is the default
+    YesNoExclamationNo,     ///< Yes, No with the warning icon; No is the default
+};
 
-constexpr int ResultOk = 1;
-constexpr int ResultCancel = 2;
-constexpr int ResultYes = 6;
-constexpr int ResultNo = 7;
+/// The button that closed a message box.
+enum class MessageResult { Ok, Cancel, Yes, No };
 
+enum class MessageIcon { None, Question, Exclamation };
+
+/// The buttons of a box of `style`, in their order.
+QList<MessageResult> messageButtons(MessageStyle style);
+MessageIcon messageIcon(MessageStyle style);
 /// The answer of a box of `style` when its default button is taken.
-inline int defaultResult(int style) {
-    const int defaultIndex = (style & 0x300) >> 8;
-    switch (style & 0x0F) {
-    case OkCancel:
-        return defaultIndex == 1 ? ResultCancel : ResultOk;
-    case YesNoCancel:
-        return defaultIndex == 0 ? ResultYes : (defaultIndex == 1 ? ResultNo : ResultCancel);
-    case YesNo:
-        return defaultIndex == 1 ? ResultNo : ResultYes;
-    default:
-        return ResultOk;
-    }
-}
-} // namespace msg
+MessageResult defaultResult(MessageStyle style);
 
-/// Mouse pointer codes.
-namespace pointer {
-constexpr int Default = 0;
-constexpr int Hourglass = 11;
-} // namespace pointer
+/// The mouse pointer over the whole application.
+enum class Pointer { Default, Hourglass };
 
 /// What the open and save dialogs are asked and answer.
 struct FileDialogRequest {
@@ -62,7 +46,6 @@ struct FileDialogRequest {
     QString fileName;    ///< seeds the dialog; the chosen path on return
     QString filter;      ///< "description|patterns|description|patterns..."
     int filterIndex = 1; ///< 1-based; the chosen filter on return
-    int flags = 0;
 };
 
 /// The font dialog's values; colour as 0x00BBGGRR.
@@ -97,11 +80,12 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    /// A modal message box; the title is "PUKANA" when none is given. Returns msg::Result*.
-    virtual int msgBox(const QString& text, int style, const QString& title = QString()) = 0;
+    /// A modal message box; the title is "PUKANA" when none is given.
+    virtual MessageResult msgBox(const QString& text, MessageStyle style,
+                                 const QString& title = QString()) = 0;
     virtual void beep() = 0;
-    /// Sets the whole-application mouse pointer (pointer::Hourglass or pointer::Default).
-    virtual void setPointer(int code) = 0;
+    /// Sets the whole-application mouse pointer. Use BusyPointer rather than this.
+    virtual void setPointer(Pointer pointer) = 0;
 
     /// Starts a program without waiting, each argument passed whole (never through a shell).
     /// Throws PukanaError when it cannot be started.
@@ -137,17 +121,30 @@ public:
     virtual QString desktopDir() const = 0;
     /// The user's data folder, for files that cannot be written beside the program.
     virtual QString userDataDir() const = 0;
-    /// Ends the process at once with `code`: no further event handler runs.
-    virtual void endProcess(int code) = 0;
+    /// Folder of the conversion engine's language model; empty for the model installed with
+    /// the engine.
+    virtual QString conversionModelDir() const { return QString(); }
+    /// Ends the editor with `code`: the event loop ends once the current handler returns,
+    /// and the program leaves main normally.
+    virtual void quit(int code) = 0;
+
+private:
+    friend class BusyPointer;
+    int busyDepth_ = 0;
 };
 
-/// Shows the hourglass for as long as it lives, so every way out restores the pointer.
+/// Shows the hourglass for as long as it lives, so every way out restores the pointer. Guards
+/// nest: the pointer returns to normal when the outermost one ends.
 class BusyPointer {
 public:
     explicit BusyPointer(Platform& platform) : platform_(platform) {
-        platform_.setPointer(pointer::Hourglass);
+        if (platform_.busyDepth_++ == 0)
+            platform_.setPointer(Pointer::Hourglass);
     }
-    ~BusyPointer() { platform_.setPointer(pointer::Default); }
+    ~BusyPointer() {
+        if (--platform_.busyDepth_ == 0)
+            platform_.setPointer(Pointer::Default);
+    }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 

@@ -2,8 +2,8 @@
 
 #include "core/bgr_color.h"
 #include "core/error.h"
-#include "platform/qt_printer.h"
 #include "core/twips.h"
+#include "platform/qt_printer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -21,7 +20,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <cstdio>
-#include <cstdlib>
 
 namespace pukana {
 
@@ -31,7 +29,15 @@ const QString RtfMime = QStringLiteral("text/rtf");
 const QString RichTextMime = QStringLiteral("text/richtext");
 const QString AppRtfMime = QStringLiteral("application/rtf");
 
-QStringList filterList(const QString& filter) {
+/// On the offscreen platform nobody can answer a dialog: messages go to standard error and
+/// every question takes its default answer.
+bool headless() {
+    return QGuiApplication::platformName() == QLatin1StringView("offscreen");
+}
+
+} // namespace
+
+QStringList nameFilters(const QString& filter) {
     // "desc|*.a;*.b|desc|*.c" → "desc (*.a *.b)"
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
@@ -43,117 +49,91 @@ QStringList filterList(const QString& filter) {
     return out;
 }
 
-/// On the offscreen platform nobody can answer a dialog: messages go to standard error and
-/// every question takes its default answer.
-bool headless() {
-    return QGuiApplication::platformName() == QLatin1StringView("offscreen");
-}
+namespace {
 
-/// End-to-end tests drive the real program in a real X server but cannot steer the system's
-/// file dialog: PUKANA_FILE_DIALOG_SCRIPT names a UTF-8 file whose first line answers the
-/// next file dialog (a path, or an empty line for Cancel) and is then removed.
-std::optional<std::optional<FileDialogRequest>>
-scriptedFileAnswer(const FileDialogRequest& request) {
-    const QString script = qEnvironmentVariable("PUKANA_FILE_DIALOG_SCRIPT");
-    if (script.isEmpty())
-        return std::nullopt;
-    QFile file(script);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::optional<FileDialogRequest>();
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    file.close();
-    const QString answer = lines.isEmpty() ? QString() : lines.takeFirst().trimmed();
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(lines.join(QLatin1Char('\n')).toUtf8());
-    if (answer.isEmpty())
-        return std::optional<FileDialogRequest>();
-    FileDialogRequest chosen = request;
-    chosen.fileName = answer;
-    return std::optional<FileDialogRequest>(chosen);
+QMessageBox::StandardButton standardButton(MessageResult button) {
+    switch (button) {
+    case MessageResult::Cancel:
+        return QMessageBox::Cancel;
+    case MessageResult::Yes:
+        return QMessageBox::Yes;
+    case MessageResult::No:
+        return QMessageBox::No;
+    case MessageResult::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
 }
 
 } // namespace
 
+void prepareMessageBox(QMessageBox& box, MessageStyle style) {
+    switch (messageIcon(style)) {
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MessageIcon::None:
+        break;
+    }
+    const QList<MessageResult> buttons = messageButtons(style);
+    for (MessageResult b : buttons)
+        box.addButton(standardButton(b));
+    box.setDefaultButton(standardButton(defaultResult(style)));
+    if (buttons.contains(MessageResult::Cancel))
+        box.setEscapeButton(QMessageBox::Cancel);
+    else if (buttons.size() == 1)
+        box.setEscapeButton(standardButton(buttons[0]));
+}
+
+MessageResult messageResultFor(int answer, MessageStyle style) {
+    switch (answer) {
+    case QMessageBox::Cancel:
+        return MessageResult::Cancel;
+    case QMessageBox::Yes:
+        return MessageResult::Yes;
+    case QMessageBox::No:
+        return MessageResult::No;
+    case QMessageBox::Ok:
+        return MessageResult::Ok;
+    default:
+        break;
+    }
+    // Closed without a button: Cancel when there is one, else No, else the only button.
+    const QList<MessageResult> buttons = messageButtons(style);
+    if (buttons.contains(MessageResult::Cancel))
+        return MessageResult::Cancel;
+    return buttons.contains(MessageResult::No) ? MessageResult::No : MessageResult::Ok;
+}
+
 QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {}
 QtPlatform::~QtPlatform() = default;
 
-int QtPlatform::msgBox(const QString& text, int style, const QString& title) {
+MessageResult QtPlatform::msgBox(const QString& text, MessageStyle style, const QString& title) {
     if (headless()) {
         std::fprintf(stderr, "PUKANA: %s\n", qUtf8Printable(text));
-        return msg::defaultResult(style);
+        return defaultResult(style);
     }
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("PUKANA") : title);
     box.setText(text);
-    switch (style & 0xF0) {
-    case msg::Exclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case msg::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case 0x10:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case 0x40:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
-        break;
-    }
-    QList<QMessageBox::StandardButton> buttons;
-    switch (style & 0x0F) {
-    case msg::OkCancel:
-        buttons = {QMessageBox::Ok, QMessageBox::Cancel};
-        break;
-    case msg::YesNoCancel:
-        buttons = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-        break;
-    case msg::YesNo:
-        buttons = {QMessageBox::Yes, QMessageBox::No};
-        break;
-    default:
-        buttons = {QMessageBox::Ok};
-        break;
-    }
-    for (auto b : buttons)
-        box.addButton(b);
-    const int defaultIndex = (style & 0x300) >> 8;
-    if (defaultIndex < buttons.size())
-        box.setDefaultButton(buttons[defaultIndex]);
-    if (buttons.contains(QMessageBox::Cancel))
-        box.setEscapeButton(QMessageBox::Cancel);
-    else if (buttons.size() == 1)
-        box.setEscapeButton(buttons[0]);
-
+    prepareMessageBox(box, style);
     // The hourglass must not hide the arrow while a question waits for an answer.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = box.exec();
     QApplication::restoreOverrideCursor();
-    switch (answer) {
-    case QMessageBox::Cancel:
-        return msg::ResultCancel;
-    case QMessageBox::Yes:
-        return msg::ResultYes;
-    case QMessageBox::No:
-        return msg::ResultNo;
-    case QMessageBox::Ok:
-        return msg::ResultOk;
-    default:
-        // Closed without a button: Cancel when there is one, else the only button.
-        if (buttons.contains(QMessageBox::Cancel))
-            return msg::ResultCancel;
-        return buttons.contains(QMessageBox::No) ? msg::ResultNo : msg::ResultOk;
-    }
+    return messageResultFor(answer, style);
 }
 
 void QtPlatform::beep() {
     QApplication::beep();
 }
 
-void QtPlatform::setPointer(int code) {
+void QtPlatform::setPointer(Pointer pointer) {
     // Balanced: one override at most, removed by the default pointer.
-    if (code == pointer::Hourglass) {
+    if (pointer == Pointer::Hourglass) {
         if (!pointerSet_)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         pointerSet_ = true;
@@ -175,11 +155,9 @@ bool QtPlatform::programExists(const QString& program) const {
 
 std::optional<FileDialogRequest> QtPlatform::fileDialog(const FileDialogRequest& request,
                                                         QWidget* parent) {
-    if (auto scripted = scriptedFileAnswer(request))
-        return *scripted;
     if (headless())
         return std::nullopt;
-    const QStringList filters = filterList(request.filter);
+    const QStringList filters = nameFilters(request.filter);
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -309,10 +287,8 @@ QString QtPlatform::userDataDir() const {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-void QtPlatform::endProcess(int code) {
-    // At once: no close or unload handler may run after the closing routine decided.
-    std::fflush(nullptr);
-    std::_Exit(code);
+void QtPlatform::quit(int code) {
+    QCoreApplication::exit(code);
 }
 
 } // namespace pukana

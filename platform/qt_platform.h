@@ -3,18 +3,32 @@
 
 #include "platform/platform.h"
 
+#include <QStringList>
 #include <memory>
 
+class QMessageBox;
+
 namespace pukana {
+
+/// The file dialog's name filters for a filter in the form
+/// "description|patterns|description|patterns..." (patterns separated by ';'): one
+/// "description (pattern pattern)" entry per pair.
+QStringList nameFilters(const QString& filter);
+
+/// Gives `box` the icon, buttons, default and escape button of `style`.
+void prepareMessageBox(QMessageBox& box, MessageStyle style);
+/// The answer a box of `style` gives for the QMessageBox::exec() result `answer`.
+MessageResult messageResultFor(int answer, MessageStyle style);
 
 class QtPlatform : public Platform {
 public:
     QtPlatform();
     ~QtPlatform() override;
 
-    int msgBox(const QString& text, int style, const QString& title = QString()) override;
+    MessageResult msgBox(const QString& text, MessageStyle style,
+                         const QString& title = QString()) override;
     void beep() override;
-    void setPointer(int code) override;
+    void setPointer(Pointer pointer) override;
     void startProgram(const QString& program, const QStringList& arguments) override;
     bool programExists(const QString& program) const override;
     std::optional<FileDialogRequest> fileDialog(const FileDialogRequest& request,
@@ -33,7 +47,7 @@ public:
     QString commandLine() const override;
     QString desktopDir() const override;
     QString userDataDir() const override;
-    void endProcess(int code) override;
+    void quit(int code) override;
 
 private:
     std::unique_ptr<Printer> printer_;

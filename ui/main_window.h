@@ -1,14 +1,13 @@
-// The main window: holds every control and menu of the editor under its design name, and
-// the subsystems' command objects that handle their events.
+// The main window: builds and lays out the document view, the toolbar, the candidate list and
+// the keyboard panel, puts the actions into its menus and hands each controller the widgets
+// and state it works on. Its widgets are its own; tests and assistive technology find them
+// by their design IDs (objectName()).
 #pragma once
 
-#include "ui/app_state.h"
-
-#include <QList>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
-class QAction;
 class QFrame;
 class QListWidget;
 class QMenu;
@@ -16,129 +15,86 @@ class QPushButton;
 
 namespace pukana {
 
-class AboutCommands;
-class ConversionCommands;
-class DocumentCommands;
-class EditCommands;
+class AppActions;
+class ConversionController;
+class FileController;
 class FileNameBox;
-class FormatCommands;
-class KeyboardCommands;
+class ImageButton;
+class InputTarget;
+class KeyboardController;
 class Platform;
 class RichTextBox;
-class SearchCommands;
-class ShellCommands;
-
-/// A clickable picture of the toolbar (the alignment images).
-class ImageButton;
+class SettingsController;
+class ShutdownController;
+class SplashWindow;
+class WrapController;
+struct EditorState;
+struct KeyboardKeys;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(AppState& state, Platform& platform);
+    MainWindow(EditorState& state, Platform& platform);
     ~MainWindow() override;
 
-    AppState& state() { return state_; }
-    Platform& platform() { return platform_; }
+    /// Runs the start-up sequence: from the program's folders to the keys acting on the
+    /// document. `splash` is closed once the window shows (may be null). `trace` is called
+    /// with the name of each step as it begins (may be empty). Throws PukanaError when the
+    /// data files the editor cannot work without are missing.
+    void start(SplashWindow* splash, const std::function<void(const char*)>& trace = {});
 
-    /// Arranges document, toolbar, keyboard panel and marker for the current size and view.
-    void layout();
     /// The inner area (the window without its menu bar).
-    QWidget* client() const { return client_; }
-
-    // Controls, named as designed.
-    QWidget* P1 = nullptr;     ///< toolbar panel
-    FileNameBox* T2 = nullptr; ///< file-name box
-    ImageButton* I_lft = nullptr;
-    ImageButton* I_cnt = nullptr;
-    ImageButton* I_rt = nullptr;
-    QFrame* Line1 = nullptr;      ///< indicator line
-    RichTextBox* T1 = nullptr;    ///< the document
-    QFrame* P3 = nullptr;         ///< page-edge marker
-    QListWidget* List1 = nullptr; ///< conversion candidates
-    QWidget* P2 = nullptr;        ///< keyboard panel
-    QFrame* F1 = nullptr;         ///< key frame
-    QPushButton* btn_hiragana = nullptr;
-    QPushButton* btn_katakana = nullptr;
-    QPushButton* btn_suuji = nullptr;
-    QPushButton* btn_hankaku = nullptr;
-    QList<QPushButton*> Btn; ///< element 0 is the hidden template; 1..105 the keys
-    QPushButton* btn_del = nullptr;
-    QPushButton* btn_bs = nullptr;
-    QPushButton* btn_cr = nullptr;
-    QPushButton* btn_henkan = nullptr;
-    QPushButton* b_up = nullptr;
-    QPushButton* b_selm = nullptr;
-    QPushButton* b_sel = nullptr;
-    QPushButton* b_left = nullptr;
-    QPushButton* b_down = nullptr;
-    QPushButton* b_right = nullptr;
-
-    // Menus and items.
-    QMenu* m_file = nullptr;
-    QAction* M_New = nullptr;
-    QAction* M_Open = nullptr;
-    QAction* M_Save = nullptr;
-    QAction* M_SaveAs = nullptr;
-    QAction* M_SP0 = nullptr;
-    QAction* M_Printer = nullptr;
-    QAction* m_sp4 = nullptr;
-    QAction* M_EXIT = nullptr;
-    QList<QAction*> m_f; ///< element 0: separator before the recent files
-    QMenu* M_Edit = nullptr;
-    QAction* m_xf = nullptr;
-    QAction* m_sp = nullptr;
-    QList<QAction*> M_Edit_Item; ///< 0 cut, 1 copy, 2 old paste (hidden), 3 paste, 4 delete
-    QAction* M_SP1 = nullptr;
-    QAction* M_All = nullptr;
-    QAction* M_CopyAll = nullptr;
-    QAction* M_SP2 = nullptr;
-    QAction* m_font = nullptr;
-    QAction* M_Wrap = nullptr;
-    QAction* M_ConvText = nullptr;
-    QMenu* M_View = nullptr;
-    QAction* m_toolbar = nullptr;
-    QAction* M_KB = nullptr;
-    QAction* m_filename = nullptr;
-    QAction* M_ToRTF = nullptr;
-    QAction* M_ToTXT = nullptr;
-    QMenu* M_FindMenu = nullptr;
-    QAction* M_Find = nullptr;
-    QAction* M_Next = nullptr;
-    QAction* M_Prev = nullptr;
-    QMenu* M_Style = nullptr;
-    QAction* M_Mincho = nullptr;
-    QAction* M_Gothic = nullptr;
-    QMenu* M_Help = nullptr;
-    QAction* M_Readme = nullptr;
-    QAction* M_About = nullptr;
-
-    // The subsystems' handlers.
-    std::unique_ptr<ShellCommands> shell;
-    std::unique_ptr<KeyboardCommands> keyboard;
-    std::unique_ptr<ConversionCommands> conversion;
-    std::unique_ptr<DocumentCommands> document;
-    std::unique_ptr<EditCommands> edit;
-    std::unique_ptr<SearchCommands> search;
-    std::unique_ptr<FormatCommands> format;
-    std::unique_ptr<AboutCommands> about;
-
-    /// Set by the closing routine's callers: a close request runs it and may be refused.
-    void M_KB_Click();
-    void m_toolbar_Click();
+    QWidget* clientArea() const { return clientArea_; }
+    /// Arranges document, toolbar, keyboard panel and marker for the current size and view.
+    void layOut();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
-    void createKeyFrame();
+    void createToolbar();
+    void createDocumentArea();
+    KeyboardKeys createKeyboardPanel();
     void createMenus();
+    void createControllers(const KeyboardKeys& keys);
+    void createDocumentControllers();
+    void followDocument();
+    void toggleKeyboard();
+    void toggleToolbar();
 
-    AppState& state_;
+    EditorState& state_;
     Platform& platform_;
-    QWidget* client_ = nullptr;
-    double docHeightTwips_ = 0;
+    AppActions* actions_ = nullptr;
+    InputTarget* inputTarget_ = nullptr;
+    ShutdownController* shutdown_ = nullptr;
+    SettingsController* settingsFile_ = nullptr;
+    WrapController* wrap_ = nullptr;
+    FileController* files_ = nullptr;
+    ConversionController* conversion_ = nullptr;
+    KeyboardController* keyboard_ = nullptr;
+
+    QWidget* clientArea_ = nullptr;
+    QWidget* toolbar_ = nullptr;
+    FileNameBox* fileNameBox_ = nullptr;
+    ImageButton* alignLeftButton_ = nullptr;
+    ImageButton* alignCentreButton_ = nullptr;
+    ImageButton* alignRightButton_ = nullptr;
+    QFrame* indicatorLine_ = nullptr;
+    RichTextBox* documentView_ = nullptr;
+    QFrame* pageEdgeMarker_ = nullptr;
+    QListWidget* candidateList_ = nullptr;
+    QWidget* keyboardPanel_ = nullptr;
+    QFrame* keyFrame_ = nullptr;
+
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* searchMenu_ = nullptr;
+    QMenu* typefaceMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+
+    double documentHeightTwips_ = 0;
 };
 
 } // namespace pukana

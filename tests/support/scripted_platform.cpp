@@ -27,14 +27,15 @@ void RecordingPrinter::endDoc() {
     }
 }
 
-int ScriptedPlatform::msgBox(const QString& text, int style, const QString& title) {
+MessageResult ScriptedPlatform::msgBox(const QString& text, MessageStyle style,
+                                       const QString& title) {
     messages << ShownMessage{text, style, title.isEmpty() ? QStringLiteral("PUKANA") : title};
     if (!msgAnswers.empty()) {
-        const int answer = msgAnswers.front();
+        const MessageResult answer = msgAnswers.front();
         msgAnswers.pop_front();
         return answer;
     }
-    return msg::defaultResult(style);
+    return defaultResult(style);
 }
 
 void ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {

@@ -13,7 +13,7 @@ namespace pukana::test {
 
 struct ShownMessage {
     QString text;
-    int style = 0;
+    MessageStyle style = MessageStyle::Ok;
     QString title;
 };
 
@@ -44,7 +44,7 @@ class ScriptedPlatform : public Platform {
 public:
     // Scripted answers, consumed in order. An empty queue answers with the default button
     // (message boxes) or Cancel (dialogs).
-    std::deque<int> msgAnswers;
+    std::deque<MessageResult> msgAnswers;
     std::deque<std::optional<FileDialogRequest>> fileAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
     /// Called with each dialog of ours instead of running it modally; returns its result.
@@ -53,7 +53,7 @@ public:
     // Records.
     QList<ShownMessage> messages;
     int beeps = 0;
-    QList<int> pointerChanges;
+    QList<Pointer> pointerChanges;
     QList<LaunchedProgram> launched;
     QList<FileDialogRequest> fileRequests;
     QList<FontChoice> fontRequests;
@@ -69,15 +69,19 @@ public:
     QString args;
     QString desktop{QStringLiteral("/home/user/Desktop")};
     QString dataDir{QStringLiteral("/home/user/.local/share/pukana")};
+    /// No model there: conversion is the dictionaries' alone unless a test sets "" (the
+    /// installed model) or a folder of its own.
+    QString modelDir{QStringLiteral("/nonexistent/pukana-model")};
 
     // Clipboard held in memory.
     QString clipText;
     QByteArray clipRtf;
     bool clipHasText = false;
 
-    int msgBox(const QString& text, int style, const QString& title = QString()) override;
+    MessageResult msgBox(const QString& text, MessageStyle style,
+                         const QString& title = QString()) override;
     void beep() override { ++beeps; }
-    void setPointer(int code) override { pointerChanges << code; }
+    void setPointer(Pointer pointer) override { pointerChanges << pointer; }
     void startProgram(const QString& program, const QStringList& arguments) override;
     bool programExists(const QString& program) const override {
         return existingPrograms.contains(program);
@@ -98,7 +102,8 @@ public:
     QString commandLine() const override { return args; }
     QString desktopDir() const override { return desktop; }
     QString userDataDir() const override { return dataDir; }
-    void endProcess(int code) override { endedWith = code; }
+    QString conversionModelDir() const override { return modelDir; }
+    void quit(int code) override { endedWith = code; }
 
     /// The last message box's text, or "" when none was shown.
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }

@@ -1,15 +1,21 @@
 // A main window on the scripted platform, with the program's folder in a temporary
-// directory that holds copies of the shipped data files.
+// directory that holds copies of the shipped data files. Widgets and actions are found by
+// their design IDs, controllers by their type.
 #pragma once
 
-#include "ui/widgets/file_name_box.h"
-#include "ui/app_state.h"
-#include "ui/main_window.h"
-#include "ui/controllers/shell_commands.h"
 #include "tests/support/scripted_platform.h"
+#include "ui/editor_state.h"
+#include "ui/input_target.h"
+#include "ui/main_window.h"
+#include "ui/widgets/file_name_box.h"
+#include "ui/widgets/rich_text_box.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -30,18 +36,58 @@ protected:
         platform.exeDir = appDir.path();
         platform.desktop = desktopDir.path();
         platform.dataDir = appDir.filePath(QStringLiteral("userdata"));
-        window = std::make_unique<MainWindow>(state, platform);
+        createWindow();
+    }
+
+    /// A fresh window on fresh state (the program started anew on the same folders).
+    void createWindow() {
+        window.reset();
+        editorState = std::make_unique<EditorState>();
+        window = std::make_unique<MainWindow>(*editorState, platform);
     }
 
     /// Runs the main window's start-up sequence as the program does.
-    void start() { window->shell->Form_Load(nullptr); }
+    void start() { window->start(nullptr); }
 
     QString appFile(const QString& name) const { return appDir.filePath(name); }
+
+    EditorState& state() const { return *editorState; }
+    DocumentSession& document() const { return editorState->document; }
+
+    template <typename Widget = QWidget> Widget* widget(const char* designId) const {
+        auto* found = window->findChild<Widget*>(QLatin1StringView(designId));
+        EXPECT_TRUE(found) << designId;
+        return found;
+    }
+    QAction* action(const char* designId) const { return widget<QAction>(designId); }
+    QMenu* menu(const char* designId) const { return widget<QMenu>(designId); }
+    QPushButton* button(const char* designId) const { return widget<QPushButton>(designId); }
+    RichTextBox* documentView() const { return widget<RichTextBox>("T1"); }
+    FileNameBox* fileNameBox() const { return widget<FileNameBox>("T2"); }
+    QListWidget* candidateList() const { return widget<QListWidget>("List1"); }
+    /// The hidden template key, then character keys 1 to 105.
+    QList<QPushButton*> keys() const {
+        return window->findChildren<QPushButton*>(QStringLiteral("Btn"));
+    }
+    /// The recent-files separator, then the entries, as the file menu holds them.
+    QList<QAction*> recentEntries() const {
+        QList<QAction*> entries;
+        for (QAction* a : menu("m_file")->actions())
+            if (a->objectName() == QLatin1StringView("m_f"))
+                entries << a;
+        return entries;
+    }
+    InputTarget& inputTarget() const { return *window->findChild<InputTarget*>(); }
+    template <typename Controller> Controller& controller() const {
+        auto* found = window->findChild<Controller*>();
+        EXPECT_TRUE(found);
+        return *found;
+    }
 
     QTemporaryDir appDir;
     QTemporaryDir desktopDir;
     ScriptedPlatform platform;
-    AppState state;
+    std::unique_ptr<EditorState> editorState;
     std::unique_ptr<MainWindow> window;
 };
 

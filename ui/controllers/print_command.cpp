@@ -21,14 +21,14 @@ QString noPrinterMessage() {
 void printSelection(RichTextBox& box, Platform& platform) {
     Printer& printer = platform.printer();
     if (!printer.installed()) {
-        platform.msgBox(noPrinterMessage(), msg::Ok);
+        platform.msgBox(noPrinterMessage(), MessageStyle::Ok);
         return;
     }
     try {
         BusyPointer busy(platform);
         box.SelPrint(printer);
     } catch (const PukanaError& e) {
-        platform.msgBox(e.description(), msg::Ok);
+        platform.msgBox(e.description(), MessageStyle::Ok);
         return;
     }
 
@@ -43,7 +43,7 @@ void printSelection(RichTextBox& box, Platform& platform) {
         }
     }
     if (failure)
-        platform.msgBox(failure->description(), msg::Ok);
+        platform.msgBox(failure->description(), MessageStyle::Ok);
 }
 
 } // namespace pukana

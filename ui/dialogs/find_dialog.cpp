@@ -1,7 +1,7 @@
 #include "ui/dialogs/find_dialog.h"
 
+#include "core/search/search_state.h"
 #include "core/twips.h"
-#include "ui/app_state.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -26,11 +26,11 @@ QPushButton* button(QWidget* parent, const QString& caption, double top) {
 }
 } // namespace
 
-FormF::FormF(AppState& state, std::function<void()> findNext, std::function<void()> findPrev,
-             QWidget* mainWindow)
+FindDialog::FindDialog(SearchState& search, std::function<void()> findNext,
+                       std::function<void()> findPrev, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      s_(state), findNext_(std::move(findNext)), findPrev_(std::move(findPrev)) {
+      search_(search), findNext_(std::move(findNext)), findPrev_(std::move(findPrev)) {
     setObjectName(QStringLiteral("FormF"));
     setWindowTitle(QStringLiteral("PUKANA 文字列の検索"));
     // No window icon: an empty picture rather than the program's.
@@ -43,32 +43,33 @@ FormF::FormF(AppState& state, std::function<void()> findNext, std::function<void
     setAutoFillBackground(true);
     setFixedSize(twipsToPixels(5115), twipsToPixels(1545));
 
-    T1 = new QLineEdit(this);
-    T1->setObjectName(QStringLiteral("T1"));
-    T1->setGeometry(twipsRect(180, 480, 3135, 345));
-    Btn << button(this, QStringLiteral("↓検索(&U)"), 90)
-        << button(this, QStringLiteral("↑検索(&D)"), 540)
-        << button(this, QStringLiteral("終了(&X)"), 1080);
-    L1 = new QLabel(QStringLiteral("検索する文字列(&N):"), this);
-    L1->setObjectName(QStringLiteral("L1"));
-    L1->setGeometry(twipsRect(210, 210, 2715, 315));
-    L1->setBuddy(T1);
-    C1 = new QCheckBox(QStringLiteral("大文字と小文字を区別(&C)"), this);
-    C1->setObjectName(QStringLiteral("C1"));
-    C1->setGeometry(twipsRect(270, 990, 2925, 405));
+    textBox = new QLineEdit(this);
+    textBox->setObjectName(QStringLiteral("T1"));
+    textBox->setGeometry(twipsRect(180, 480, 3135, 345));
+    buttons << button(this, QStringLiteral("↓検索(&U)"), 90)
+            << button(this, QStringLiteral("↑検索(&D)"), 540)
+            << button(this, QStringLiteral("終了(&X)"), 1080);
+    label = new QLabel(QStringLiteral("検索する文字列(&N):"), this);
+    label->setObjectName(QStringLiteral("L1"));
+    label->setGeometry(twipsRect(210, 210, 2715, 315));
+    label->setBuddy(textBox);
+    matchCaseBox = new QCheckBox(QStringLiteral("大文字と小文字を区別(&C)"), this);
+    matchCaseBox->setObjectName(QStringLiteral("C1"));
+    matchCaseBox->setGeometry(twipsRect(270, 990, 2925, 405));
 
-    setTabOrder(T1, Btn[0]);
-    setTabOrder(Btn[0], Btn[1]);
-    setTabOrder(Btn[1], Btn[2]);
-    setTabOrder(Btn[2], C1);
-    T1->setFocus();
+    setTabOrder(textBox, buttons[0]);
+    setTabOrder(buttons[0], buttons[1]);
+    setTabOrder(buttons[1], buttons[2]);
+    setTabOrder(buttons[2], matchCaseBox);
+    textBox->setFocus();
 
-    connect(T1, &QLineEdit::textChanged, this, &FormF::T1_Change);
+    connect(textBox, &QLineEdit::textChanged, this, &FindDialog::enableSearchButtons);
     // Toggled, not clicked: setting the box from code stores its value too.
-    connect(C1, &QCheckBox::toggled, this, &FormF::C1_Click);
-    for (int i = 0; i < Btn.size(); ++i)
-        connect(Btn[i], &QPushButton::clicked, this, [this, i] { Btn_Click(i); });
-    T1_Change();
+    connect(matchCaseBox, &QCheckBox::toggled, this,
+            [this](bool ticked) { search_.matchCase = ticked; });
+    for (int i = 0; i < buttons.size(); ++i)
+        connect(buttons[i], &QPushButton::clicked, this, [this, i] { press(Button(i)); });
+    enableSearchButtons();
 
     if (mainWindow) {
         const QPoint corner = mainWindow->frameGeometry().topLeft();
@@ -76,29 +77,25 @@ FormF::FormF(AppState& state, std::function<void()> findNext, std::function<void
     }
 }
 
-void FormF::T1_Change() {
-    const bool hasText = !T1->text().isEmpty();
-    Btn[0]->setEnabled(hasText);
-    Btn[1]->setEnabled(hasText);
+void FindDialog::enableSearchButtons() {
+    const bool hasText = !textBox->text().isEmpty();
+    buttons[0]->setEnabled(hasText);
+    buttons[1]->setEnabled(hasText);
 }
 
-void FormF::C1_Click(bool ticked) {
-    s_.FindMatchCase = ticked ? 1 : 0;
-}
-
-void FormF::Btn_Click(int index) {
-    s_.FindText = T1->text();
-    if (s_.FindText.isEmpty() || index == 2) {
+void FindDialog::press(Button button) {
+    search_.text = textBox->text();
+    if (search_.text.isEmpty() || button == Close) {
         accept();
         return; // nothing to search for
     }
-    if (index == 0)
+    if (button == FindDown)
         findNext_();
-    else if (index == 1)
+    else
         findPrev_();
 }
 
-void FormF::keyPressEvent(QKeyEvent* event) {
+void FindDialog::keyPressEvent(QKeyEvent* event) {
     // Escape does not close the dialog: it has no cancel button.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->ignore();

@@ -13,35 +13,34 @@ class QPushButton;
 
 namespace pukana {
 
-struct AppState;
+struct SearchState;
 
-class FormF : public QDialog {
+class FindDialog : public QDialog {
     Q_OBJECT
 public:
     /// A fresh dialog with an empty text box and a clear check box, both search buttons
     /// disabled, placed 1500 twips right of and 1200 twips below `mainWindow`'s corner.
     /// `findNext` and `findPrev` run the searches on the main window's document.
-    FormF(AppState& state, std::function<void()> findNext, std::function<void()> findPrev,
-          QWidget* mainWindow);
+    FindDialog(SearchState& search, std::function<void()> findNext, std::function<void()> findPrev,
+               QWidget* mainWindow);
 
-    /// A search button (index 0 down, 1 up) or 終了 (index 2): the text becomes the shared
-    /// search text; 終了 or an empty text closes the dialog; a search button then searches.
-    void Btn_Click(int index);
+    enum Button { FindDown, FindUp, Close };
+    /// A search button or 終了: the text becomes the shared search text; 終了 or an empty
+    /// text closes the dialog; a search button then searches.
+    void press(Button button);
 
-    // Controls, named as designed.
-    QLineEdit* T1 = nullptr;
-    QList<QPushButton*> Btn; ///< 0 downward, 1 upward, 2 close
-    QLabel* L1 = nullptr;
-    QCheckBox* C1 = nullptr;
+    QLineEdit* textBox = nullptr;
+    QList<QPushButton*> buttons; ///< indexed by Button
+    QLabel* label = nullptr;
+    QCheckBox* matchCaseBox = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void T1_Change();
-    void C1_Click(bool ticked);
+    void enableSearchButtons();
 
-    AppState& s_;
+    SearchState& search_;
     std::function<void()> findNext_;
     std::function<void()> findPrev_;
 };

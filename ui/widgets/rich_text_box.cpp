@@ -1,11 +1,11 @@
 #include "ui/widgets/rich_text_box.h"
 
 #include "core/bgr_color.h"
-#include "core/formats/cp932.h"
+#include "core/document/document_session.h"
 #include "core/error.h"
-#include "platform/platform.h"
-#include "core/formats/text_file.h"
+#include "core/formats/cp932.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
@@ -103,11 +103,17 @@ void sendKeys(QWidget* target, const QString& keys) {
     }
 }
 
-RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
+RichTextBox::RichTextBox(DocumentSession& session, QWidget* parent)
+    : QTextEdit(parent), session_(session) {
     setAcceptRichText(false); // pasting goes through the editor's own clipboard commands
     setLineWrapMode(QTextEdit::FixedPixelWidth);
     setTabChangesFocus(false);
+    setDocument(session_.document());
     watchDocument();
+    connect(&session_, &DocumentSession::documentReplaced, this, &RichTextBox::showDocument);
+    // Content changes mark the document modified, also a replacement that Qt's own flag
+    // would count as a fresh start.
+    connect(this, &RichTextBox::Change, &session_, [this] { session_.setModified(true); });
 }
 
 QString RichTextBox::Text() const {
@@ -154,21 +160,14 @@ void RichTextBox::SetTextRTF(const QByteArray& source) {
 void RichTextBox::loadRtf(QByteArrayView source) {
     // Reading into a fresh document and swapping it in is many times faster than editing
     // the shown one, which re-lays out as it grows.
-    auto* fresh = new QTextDocument(this);
+    auto fresh = std::make_unique<QTextDocument>();
     fresh->setDefaultFont(document()->defaultFont());
-    try {
-        rtf::read(source, *fresh);
-    } catch (...) {
-        delete fresh;
-        throw;
-    }
-    // The first document belongs to the editor's text control, which deletes it on the swap;
-    // later ones are ours.
-    QTextDocument* old = document();
-    const bool ours = old->parent() == this;
+    rtf::read(source, *fresh);
+    session_.replaceDocument(fresh.release()); // shown through showDocument
+}
+
+void RichTextBox::showDocument(QTextDocument* fresh) {
     setDocument(fresh);
-    if (ours)
-        old->deleteLater();
     watchDocument();
     setTextCursor(QTextCursor(fresh));
     Q_EMIT Change();
@@ -340,11 +339,11 @@ void RichTextBox::mergeSelFormat(const QTextCharFormat& format) {
     --formatOnly_;
 }
 
-void RichTextBox::SetSelAlignment(int alignment) {
+void RichTextBox::SetSelAlignment(Alignment alignment) {
     QTextBlockFormat f;
-    f.setAlignment(alignment == 1   ? Qt::AlignRight
-                   : alignment == 2 ? Qt::AlignHCenter
-                                    : Qt::AlignLeft);
+    f.setAlignment(alignment == Alignment::Right    ? Qt::AlignRight
+                   : alignment == Alignment::Centre ? Qt::AlignHCenter
+                                                    : Qt::AlignLeft);
     ++formatOnly_;
     QTextCursor c = textCursor();
     c.mergeBlockFormat(f);
@@ -369,25 +368,6 @@ void RichTextBox::SetRightMargin(double twips) {
         setLineWrapMode(QTextEdit::FixedPixelWidth);
     if (lineWrapColumnOrWidth() != px)
         setLineWrapColumnOrWidth(px);
-}
-
-void RichTextBox::LoadFile(const QString& path, int type) {
-    const QByteArray bytes = readWholeFile(path);
-    if (type == 1) {
-        SetText(cp932::decode(bytes));
-        return;
-    }
-    loadRtf(bytes); // throws on source that is not RTF
-}
-
-void RichTextBox::SaveFile(const QString& path, int type) const {
-    if (type == 1) {
-        QString text = Text();
-        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        writeFileSafely(path, cp932::encode(text));
-        return;
-    }
-    writeFileSafely(path, TextRTF());
 }
 
 void RichTextBox::SelPrint(Printer& printer) const {

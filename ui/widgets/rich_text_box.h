@@ -1,6 +1,7 @@
-// The document control: a QTextEdit that offers the members the editor's handlers use
-// (plain-text positions, selection, character and paragraph format, rich text, files), and
-// raises Change after every content change, before the changing call returns.
+// The document view: a QTextEdit showing the document session's text, offering the members
+// the editor's controllers use (plain-text positions, selection, character and paragraph
+// format, rich text). It raises Change after every content change, before the changing call
+// returns, and every content change marks the session modified.
 #pragma once
 
 #include <QByteArray>
@@ -9,12 +10,16 @@
 
 namespace pukana {
 
+class DocumentSession;
 class Printer;
+
+/// Paragraph alignment.
+enum class Alignment { Left, Right, Centre };
 
 class RichTextBox : public QTextEdit {
     Q_OBJECT
 public:
-    explicit RichTextBox(QWidget* parent = nullptr);
+    explicit RichTextBox(DocumentSession& session, QWidget* parent = nullptr);
 
     /// The whole plain text; every line break (paragraph or line) is one "\n".
     QString Text() const;
@@ -59,8 +64,8 @@ public:
     void SetSelUnderline(bool on);
     std::optional<bool> SelStrikeThru() const;
     void SetSelStrikeThru(bool on);
-    /// Paragraph alignment of the selected paragraphs: 0 left, 1 right, 2 centre.
-    void SetSelAlignment(int alignment);
+    /// Paragraph alignment of the selected paragraphs.
+    void SetSelAlignment(Alignment alignment);
 
     /// The control's base font (used for new text and plain documents).
     QFont BaseFont() const;
@@ -69,13 +74,6 @@ public:
     /// Wrap width in twips from the left edge.
     double RightMargin() const { return rightMargin_; }
     void SetRightMargin(double twips);
-
-    /// Loads a file: type 0 Rich Text Format, 1 plain text (code page 932).
-    /// Throws PukanaError on a missing, unreadable or invalid file.
-    void LoadFile(const QString& path, int type);
-    /// Writes the document: type 0 as RTF, 1 as code page 932 plain text with CR LF.
-    /// Throws PukanaError when it cannot write; a failure leaves any old file intact.
-    void SaveFile(const QString& path, int type) const;
 
     /// Renders the selection, or the whole document when nothing is selected, to the
     /// printer, at the page width. Throws PukanaError when printing fails.
@@ -99,11 +97,13 @@ protected:
 
 private:
     void loadRtf(QByteArrayView source);
+    void showDocument(QTextDocument* document);
     void watchDocument();
     void resumeLayoutLater();
     std::optional<bool> selFlag(bool (*test)(const QTextCharFormat&)) const;
     void mergeSelFormat(const QTextCharFormat& format);
 
+    DocumentSession& session_;
     double rightMargin_ = 0;
     int formatOnly_ = 0; // > 0 while a change touches only formatting
     bool layoutResumePending_ = false;

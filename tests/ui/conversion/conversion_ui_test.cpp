@@ -1,0 +1,137 @@
+// The conversion as the user drives it: the へんかん key and menu item, the candidate list's
+// placement, committing a candidate and the ways the list goes away.
+#include "core/formats/cp932.h"
+#include "core/twips.h"
+#include "tests/support/window_fixture.h"
+#include "ui/widgets/rich_text_box.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+using namespace pukana;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+class ConversionUi : public test::WindowFixture {
+protected:
+    /// Starts the program with かんじ in both dictionaries.
+    void SetUp() override {
+        WindowFixture::SetUp();
+        for (const auto& [name, word] :
+             {std::pair{"pukana.dic", u"漢字"_s}, {"pukana2.dic", u"幹事"_s}}) {
+            QFile file(appFile(QLatin1StringView(name)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(cp932::encode(QString(u"かんじ,"_s + word + u"\r\n"_s)));
+        }
+        start();
+        window->activateWindow();
+        QApplication::processEvents();
+    }
+    /// The document's text with its selection set, then the menu's or the key's conversion.
+    void convert(const QString& text, int start, int length, bool byKey = false) {
+        T1()->setFocus();
+        inputTarget().set(InputTarget::Box::Document);
+        T1()->SetText(text);
+        T1()->SetSelStart(start);
+        T1()->SetSelLength(length);
+        byKey ? button("btn_henkan")->click() : action("m_xf")->trigger();
+    }
+    void clickItem(int row, Qt::MouseButton button = Qt::LeftButton) {
+        const QPoint at = list()->visualItemRect(list()->item(row)).center();
+        sendMouse(list()->viewport(), QEvent::MouseButtonPress, at, button);
+        sendMouse(list()->viewport(), QEvent::MouseButtonRelease, at, button);
+    }
+    RichTextBox* T1() const { return documentView(); }
+    QListWidget* list() const { return candidateList(); }
+};
+
+} // namespace
+
+TEST_F(ConversionUi, KeyConvertsBothDictionariesInOrderAndAClickCommits) {
+    convert(u"xかんじy"_s, 1, 3, true);
+    ASSERT_EQ(list()->count(), 3); // カンジ, 漢字 (main dictionary), 幹事 (the user's)
+    EXPECT_TRUE(list()->isVisible() && list()->hasFocus());
+    // Taking the focus chose nothing: the document and its selection wait for the choice.
+    EXPECT_EQ(T1()->SelText(), u"かんじ"_s);
+    clickItem(1);
+    EXPECT_EQ(T1()->Text(), u"x漢字y"_s);
+    EXPECT_FALSE(list()->isVisible());
+    EXPECT_EQ(T1()->SelStart(), 3);
+}
+
+TEST_F(ConversionUi, KeyboardMoveAndAssistiveSelectionCommitTheWholeSelection) {
+    // Two spaces, the reading and a line break: all of it is replaced.
+    convert(u"  かんじ\nあ"_s, 0, 6);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(list(), &down); // the first Down commits the first candidate
+    EXPECT_EQ(T1()->Text(), u"カンジあ"_s);
+    EXPECT_TRUE(T1()->hasFocus());
+    // What a screen reader does: select a row, never click it.
+    convert(u"かんじ"_s, 0, 3);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(list());
+    ASSERT_TRUE(access && access->tableInterface());
+    EXPECT_TRUE(access->tableInterface()->selectRow(2));
+    EXPECT_EQ(T1()->Text(), u"幹事"_s);
+}
+
+TEST_F(ConversionUi, FileNameBoxIsTheTargetWhenItHadTheFocusLast) {
+    T1()->SetText(u"かんじ"_s);
+    fileNameBox()->setFocus();
+    inputTarget().set(InputTarget::Box::FileName);
+    fileNameBox()->setText(u"かんじ.txt"_s);
+    fileNameBox()->setSelection(0, 3);
+    button("btn_henkan")->click();
+    clickItem(2);
+    EXPECT_EQ(fileNameBox()->text(), u"幹事.txt"_s);
+    EXPECT_TRUE(fileNameBox()->hasFocus());
+    EXPECT_EQ(T1()->Text(), u"かんじ"_s);
+}
+
+TEST_F(ConversionUi, NothingToConvertOrNoCandidateBeepsAndTheListGoesAwayWithoutAChoice) {
+    convert(u"かんじ"_s, 0, 3);
+    clickItem(1, Qt::RightButton);
+    EXPECT_FALSE(list()->isVisible());
+    EXPECT_EQ(T1()->Text(), u"かんじ"_s);
+    // Nothing selected, then only a line break: a beep, the list untouched.
+    convert(u"かんじ\nx"_s, 1, 0);
+    convert(u"かんじ\nx"_s, 3, 1);
+    EXPECT_EQ(platform.beeps, 2);
+    EXPECT_EQ(list()->count(), 3);
+    // A reading without candidates: a beep, an empty hidden list, the focus back at home.
+    convert(u"kanji"_s, 0, 5);
+    EXPECT_EQ(platform.beeps, 3);
+    EXPECT_TRUE(list()->isHidden() && list()->count() == 0);
+    EXPECT_TRUE(T1()->hasFocus());
+}
+
+TEST_F(ConversionUi, MouseReleasePlacesTheListInsideTheWindowNeverAtANegativePlace) {
+    const QSize size = list()->size();
+    const QSize area = window->clientArea()->size();
+    // Near the top left: 200 twips right of and below the release.
+    sendMouse(T1()->viewport(), QEvent::MouseButtonRelease, QPoint(10, 20), Qt::RightButton);
+    EXPECT_EQ(list()->pos(), QPoint(twipsToPixels(150 + 200), twipsToPixels(300 + 200)));
+    // Near the bottom right: flush against both edges; the menu's conversion shows it there.
+    sendMouse(T1()->viewport(), QEvent::MouseButtonRelease,
+              QPoint(T1()->width() - 2, T1()->height() - 2), Qt::LeftButton);
+    convert(u"かんじ"_s, 0, 3);
+    EXPECT_EQ(list()->pos(), QPoint(area.width() - size.width(), area.height() - size.height()));
+    // A window smaller than the list: its top-left corner stays in view.
+    window->resize(60, 60);
+    QApplication::processEvents();
+    ASSERT_LT(window->clientArea()->width(), size.width());
+    sendMouse(T1()->viewport(), QEvent::MouseButtonRelease, QPoint(0, 0), Qt::LeftButton);
+    EXPECT_EQ(list()->pos(), QPoint(0, 0));
+}

@@ -1,0 +1,155 @@
+// The document's path and name box, the save question, wrapping, the text-mode commands and
+// the settings file with the recent files across restarts.
+#include "tests/ui/document/document_window_fixture.h"
+
+#include "core/document/path_naming.h"
+#include "core/document/settings_file.h"
+#include "core/formats/cp932.h"
+#include "core/twips.h"
+
+#include <QDir>
+
+using namespace pukana;
+using namespace Qt::StringLiterals;
+
+using DocumentState = test::DocumentWindow;
+
+TEST_F(DocumentState, NewDocumentAndNameBox) {
+    modify();
+    fileController().newDocument();
+    EXPECT_EQ(caption(), QDir::toNativeSeparators(desktopDir.path()) + u"/新規.rtf"_s);
+    EXPECT_EQ(lineColor(), QColor(Qt::red));
+    // Short names show whole in the box; every name rebuilds the very same path.
+    for (const QString& path : {u"/d/a.b"_s, u"/doc/README"_s}) {
+        document().setPath(path);
+        const PathParts parts = splitDocumentPath(path);
+        EXPECT_EQ(parts.fileDir + fileNameBox()->text() + parts.fileExt, path);
+    }
+    EXPECT_EQ(lineColor(), QColor(Qt::blue));
+    // Typing into the box renames the next save target.
+    document().setPath(u"/d/memo.txt"_s);
+    document().setModified(false);
+    typeName(u"memo2"_s);
+    EXPECT_EQ(caption(), u"/d/memo2.txt"_s);
+    EXPECT_TRUE(document().isModified());
+    typeName(u"sub/x"_s);
+    EXPECT_EQ(caption(), u"/d/sub/x.txt"_s);
+}
+
+// The save question before 0: new, 1: open and 2: a recent-file entry.
+class SaveQuestion : public test::DocumentWindow, public ::testing::WithParamInterface<int> {
+protected:
+    void run() {
+        if (GetParam() == 1)
+            choose(target);
+        QList<QAction*>{action("M_New"), action("M_Open"), recentEntries()[1]}[GetParam()]
+            ->trigger();
+    }
+    QString target;
+};
+
+TEST_P(SaveQuestion, CancelNoAndYes) {
+    target = fileWith(u"target.txt"_s, "target\r\n");
+    fileController().rememberRecent(target);
+    const QString goneOn = GetParam() == 0 ? QString() : u"target\n"_s;
+    modify(u"mine"_s);
+    platform.msgAnswers = {MessageResult::Cancel};
+    run();
+    EXPECT_EQ(platform.messages.size(), 1);
+    // Yes with a cancelled Save As stops as well, although the document has a path.
+    platform.msgAnswers = {MessageResult::Yes};
+    platform.fileAnswers = {std::nullopt};
+    run();
+    ASSERT_EQ(platform.fileRequests.size(), 1);
+    EXPECT_TRUE(platform.fileRequests[0].save);
+    EXPECT_EQ(t1().Text(), u"mine"_s);
+    platform.msgAnswers = {MessageResult::No};
+    run();
+    EXPECT_EQ(t1().Text(), goneOn);
+    modify(u"mine"_s);
+    platform.msgAnswers = {MessageResult::Yes};
+    platform.fileAnswers.clear(); // answers left by commands that stopped
+    choose(files.filePath(u"mine.txt"_s));
+    run();
+    EXPECT_TRUE(readBytes(files.filePath(u"mine.txt"_s)).contains("mine"));
+    EXPECT_EQ(t1().Text(), goneOn);
+    EXPECT_FALSE(document().isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(NewOpenRecent, SaveQuestion, ::testing::Values(0, 1, 2));
+
+TEST_F(DocumentState, WrapSwitchesMarginAndMarker) {
+    documentView()->setFixedWidth(twipsToPixels(1350));
+    t1().SetText(u"abcdef"_s);
+    select(2, 3);
+    action("M_Wrap")->trigger();
+    EXPECT_FALSE(markerShown());
+    // The selection collapses to its start; a narrow window keeps the page margin.
+    EXPECT_EQ(t1().SelStart() + t1().SelLength(), 2);
+    EXPECT_EQ(t1().RightMargin(), platform.recordingPrinter.widthTwips);
+    documentView()->setFixedWidth(twipsToPixels(6000));
+    controller<WrapController>().apply();
+    EXPECT_EQ(t1().RightMargin(), 6000 - 400);
+}
+
+TEST_F(DocumentState, DroppingFormattingKeepsTheCharacters) {
+    t1().SetText(u"太字\nふつう"_s);
+    select(0, 2);
+    t1().SetSelBold(true);
+    platform.msgAnswers = {MessageResult::Cancel};
+    controller<TextModeController>().dropFormatting();
+    select(0, 2);
+    EXPECT_EQ(t1().SelBold(), true);
+    controller<TextModeController>().dropFormatting(); // OK by default
+    EXPECT_EQ(t1().Text(), u"太字\nふつう\n"_s);
+    select(0, 2);
+    EXPECT_EQ(t1().SelBold(), false);
+
+    // Characters Shift JIS cannot hold need consent.
+    t1().SetText(u"a😀b"_s);
+    platform.msgAnswers = {MessageResult::Ok, MessageResult::No};
+    controller<TextModeController>().dropFormatting();
+    EXPECT_EQ(t1().Text(), u"a😀b"_s);
+    platform.msgAnswers = {MessageResult::Ok, MessageResult::Yes};
+    controller<TextModeController>().dropFormatting();
+    EXPECT_EQ(t1().Text(), u"a?b\n"_s);
+    // An unusable scratch file leaves the document alone.
+    state().paths.dataDir = files.filePath(u"missing/"_s);
+    controller<TextModeController>().dropFormatting();
+    EXPECT_EQ(t1().Text(), u"a?b\n"_s);
+    EXPECT_EQ(platform.messages.last().style, MessageStyle::OkExclamation);
+}
+
+TEST_F(DocumentState, RecentFilesSurviveARestartWithKeyboardAndFont) {
+    // Ends this window and starts the program again on the same folders.
+    const auto restart = [this] {
+        createWindow();
+        start();
+    };
+    const QString settings = appFile(u"pukana.INI"_s);
+    ASSERT_TRUE(saveSettings(settings, cp932::encode(u"[font]ＭＳ 明朝\r\n\"/a/one, two.txt\"\r\n"
+                                                     u"\"[odd].txt\"\r\n"_s)));
+    restart();
+    EXPECT_EQ(state().settings.baseFontName, u"ＭＳ 明朝"_s);
+    EXPECT_EQ(state().recentFiles.count(), 1);
+    action("M_KB")->setChecked(true);
+    // Every addition writes the settings at once; the menu shows an ampersand as itself.
+    fileController().rememberRecent(u"/m/a&b.txt"_s);
+    EXPECT_EQ(
+        readBytes(settings),
+        cp932::encode(u"[KB]on\r\n[font]ＭＳ 明朝\r\n\"/m/a&b.txt\"\r\n\"/a/one, two.txt\"\r\n"_s));
+    EXPECT_EQ(recentEntries()[1]->text(), u"/m/a&&b.txt"_s);
+    for (int i = 3; i <= 16; ++i)
+        fileController().rememberRecent(u"/f/%1.txt"_s.arg(i));
+    restart();
+    EXPECT_TRUE(action("M_KB")->isChecked());
+    EXPECT_EQ(state().recentFiles.count(), 15);
+    EXPECT_EQ(state().recentFiles.path(15 - 1), u"/m/a&b.txt"_s);
+    // Closing writes the settings; an unwritable folder is no failure.
+    QFile::remove(settings);
+    action("M_EXIT")->trigger();
+    EXPECT_TRUE(readBytes(settings).startsWith("[KB]on"));
+    state().paths.dataDir.clear();
+    fileController().rememberRecent(u"/q/a.txt"_s);
+    EXPECT_TRUE(platform.messages.isEmpty());
+}

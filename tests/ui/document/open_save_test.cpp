@@ -1,0 +1,154 @@
+// Opening plain-text, rich-text and word-processor files; saving, with its questions and failures.
+#include "tests/ui/document/document_window_fixture.h"
+
+#include "core/formats/cp932.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextBlock>
+
+using namespace pukana;
+using namespace Qt::StringLiterals;
+
+using Opening = test::DocumentWindow;
+
+TEST_F(Opening, PlainAndRichText) {
+    const QString path = fileWith(u"three.txt"_s, cp932::encode(u"いち\r\nに\rさん"_s));
+    fileController().open(path);
+    EXPECT_EQ(t1().Text(), u"いち\nに\nさん\n"_s);
+    EXPECT_EQ(state().recentFiles.path(1 - 1), path);
+    // Lone line feeds stay in their line and are saved back as they were.
+    const QString lf = fileWith(u"lf.txt"_s, "a\nb\nc");
+    fileController().open(lf);
+    EXPECT_EQ(t1().document()->blockCount(), 2);
+    document().setModified(true);
+    fileController().saveInPlace();
+    EXPECT_EQ(readBytes(lf), "a\nb\nc\r\n");
+    // Bad bytes and short names open without failing.
+    fileController().open(fileWith(u"ab"_s, QByteArray("x\x81\0y\r\n\xFF", 7)));
+    EXPECT_EQ(t1().Text().size(), 7); // x, replacement, NUL, y, line end, 0xFF, line end
+    EXPECT_EQ(caption(), files.filePath(u"ab"_s));
+    // Rich text opens at the page width.
+    fileController().open(fileWith(u"A.RTF"_s, "{\\rtf1\\ansi {\\b bold} plain\\par}"));
+    EXPECT_TRUE(t1().Text().startsWith(u"bold plain"_s));
+    EXPECT_FALSE(action("M_Wrap")->isChecked());
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(Opening, WordDocumentsGoToTheWordProcessor) {
+    // Blanks, a quote and a semicolon reach the program inside its one argument.
+    const QString path = fileWith(u"a b';rm x.doc"_s, "\xD0\xCF\x11\xE0");
+    platform.msgAnswers = {MessageResult::No, MessageResult::Yes};
+    fileController().open(path);
+    EXPECT_TRUE(platform.launched.isEmpty());
+    fileController().open(path);
+    EXPECT_EQ(platform.launched.value(0).arguments, QStringList{path});
+    EXPECT_EQ(state().recentFiles.path(1 - 1), path);
+    // Old documents are refused after the question; other .doc files are plain text.
+    platform.messages.clear();
+    fileController().open(fileWith(u"old.DOC"_s, QByteArray("\x94\xA6\x00\x00", 4)));
+    EXPECT_EQ(platform.messages.size(), 2);
+    EXPECT_EQ(platform.launched.size(), 1);
+    fileController().open(fileWith(u"plain.doc"_s, "\x94\x40text"));
+    EXPECT_EQ(platform.messages.size(), 2);
+    // A program that cannot start is an open error and not recorded.
+    const QString failing = fileWith(u"w.doc"_s, "\xD0");
+    platform.failLaunch = true;
+    fileController().open(failing);
+    EXPECT_TRUE(platform.lastMessage().contains(u"'"_s + failing + u"'をひらくときに"_s));
+    EXPECT_NE(state().recentFiles.path(1 - 1), failing);
+}
+
+TEST_F(Opening, MissingRecentFileStaysInTheList) {
+    const QString gone = files.filePath(u"gone.txt"_s);
+    fileController().rememberRecent(gone);
+    fileController().rememberRecent(fileWith(u"kept.txt"_s, "k"));
+    recentEntries()[2]->trigger();
+    EXPECT_TRUE(platform.lastMessage().contains(u"'"_s + gone + u"'をひらくときに"_s));
+    EXPECT_EQ(state().recentFiles.path(2 - 1), gone);
+}
+
+TEST_F(Opening, LongTextEditedWhileBeingLaidOutIsLaidOutToItsEnd) {
+    QByteArray bytes;
+    for (int i = 0; i < 5000; ++i)
+        bytes += "line " + QByteArray::number(i) + "\r\n";
+    fileController().open(fileWith(u"long.txt"_s, bytes));
+    const QTextDocument* d = t1().document();
+    // Opening leaves most of the text to the background layout.
+    ASSERT_EQ(d->lastBlock().layout()->lineCount(), 0);
+    t1().SendKeys(u"x"_s);
+    QElapsedTimer limit;
+    limit.start();
+    while (d->lastBlock().layout()->lineCount() == 0 && limit.elapsed() < 20000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_GT(d->documentLayout()->documentSize().height(), 5000 * 10);
+}
+
+using Saving = test::DocumentWindow;
+
+TEST_F(Saving, NewDocumentGoesToTheDesktopWithoutADialog) {
+    const QString target = desktopDir.filePath(u"新規.rtf"_s);
+    fileController().saveInPlace(); // unmodified: nothing to do
+    EXPECT_FALSE(QFile::exists(target));
+    modify(u"にっき"_s);
+    action("M_Wrap")->trigger(); // wrapping at the window edge
+    action("M_Save")->trigger();
+    EXPECT_TRUE(platform.fileRequests.isEmpty());
+    EXPECT_TRUE(readBytes(target).startsWith("{\\rtf"));
+    EXPECT_EQ(state().recentFiles.count(), 0); // saving in place leaves the recent files
+    // After a rich-text save the text is laid out at the page width, the mark unchanged.
+    EXPECT_EQ(t1().RightMargin(), platform.recordingPrinter.widthTwips);
+    EXPECT_TRUE(action("M_Wrap")->isChecked());
+}
+
+TEST_F(Saving, SaveAsAsksBeforeOverwritingAndNamesDecideTheFormat) {
+    t1().SetText(u"一\n二"_s);
+    select(0, 1);
+    t1().SetSelBold(true);
+    const QString path = fileWith(u"word.doc"_s, "keep");
+    choose(path);
+    action("M_SaveAs")->trigger();
+    EXPECT_EQ(readBytes(path), "keep"); // the default answer is No
+    choose(path);
+    platform.msgAnswers = {MessageResult::Yes};
+    action("M_SaveAs")->trigger();
+    EXPECT_EQ(readBytes(path), cp932::encode(u"一\r\n二"_s));
+    EXPECT_EQ(state().recentFiles.path(1 - 1), path);
+}
+
+TEST_F(Saving, AFailedSaveKeepsTheOldFile) {
+    // A name so long that no temporary file fits beside it: writing must fail.
+    const QString path = fileWith(QString(250, u'a') + u".txt"_s, "old");
+    modify(u"new"_s);
+    choose(path);
+    platform.msgAnswers = {MessageResult::Yes};
+    fileController().saveAs();
+    EXPECT_EQ(readBytes(path), "old");
+    EXPECT_TRUE(platform.lastMessage().contains(u"'"_s + path + u"'をとじるときに"_s));
+    EXPECT_TRUE(document().isModified());
+    EXPECT_EQ(state().recentFiles.path(1 - 1), path); // Save As still records it
+}
+
+TEST_F(Saving, UnencodableCharactersNeedConsent) {
+    const QString path = files.filePath(u"emoji.txt"_s);
+    modify(u"a😀b𠮷"_s);
+    choose(path);
+    platform.msgAnswers = {MessageResult::No};
+    fileController().saveAs();
+    EXPECT_TRUE(platform.lastMessage().contains(u"2"_s));
+    EXPECT_FALSE(QFile::exists(path));
+    choose(path);
+    platform.msgAnswers = {MessageResult::Yes};
+    fileController().saveAs();
+    EXPECT_EQ(readBytes(path), "a?b?");
+}
+
+TEST_F(Saving, BareNameAsksForAPlace) {
+    document().setPath(u"memo.txt"_s);
+    modify();
+    choose(files.filePath(u"memo.txt"_s));
+    fileController().saveInPlace();
+    EXPECT_EQ(platform.fileRequests.value(0).fileName, u"memo.txt"_s);
+    EXPECT_TRUE(QFile::exists(files.filePath(u"memo.txt"_s)));
+}

@@ -1,0 +1,86 @@
+// The keyboard in the window: keys created on the grid, modes loaded from btn.dat, and the
+// character and editing keys acting on whichever box last had the focus.
+#include "core/formats/cp932.h"
+#include "core/twips.h"
+#include "tests/support/window_fixture.h"
+#include "ui/widgets/rich_text_box.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+
+using namespace pukana;
+
+class KeyboardUi : public test::WindowFixture {
+protected:
+    /// Starts the editor as the program does, with its window active so focus really moves.
+    void SetUp() override {
+        WindowFixture::SetUp();
+        start();
+        window->activateWindow();
+        QApplication::processEvents();
+    }
+    /// The user clicks into a box.
+    void clickInto(QWidget* box) {
+        box->setFocus(Qt::MouseFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), box);
+    }
+};
+
+TEST_F(KeyboardUi, KeysAreCopiesOfTheTemplateOnTheGrid) {
+    ASSERT_EQ(keys().size(), 106);
+    EXPECT_EQ(keys()[1]->geometry(), twipsRect(1560, 240, 450, 450)); // over the template
+    EXPECT_EQ(keys()[105]->geometry(), twipsRect(1560 + 6360, 240 + 2700, 450, 450));
+    for (QPushButton* key : keys().mid(1))
+        EXPECT_TRUE(key->isVisibleTo(widget("F1")) && key->focusPolicy() == Qt::NoFocus);
+    EXPECT_EQ(keys()[1]->text(), QStringLiteral("あ")); // start-up loads ひらがな
+}
+
+TEST_F(KeyboardUi, ModeClicksRereadTheFileAndAFailureKeepsTheOldCaptions) {
+    QFile file(appFile(QStringLiteral("btn.dat")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(cp932::encode(QStringLiteral("きごう\r\n★\r\n\r\n\r\n\r\n\r\n\r\n\r\n")));
+    file.close();
+    button("btn_suuji")->click();
+    EXPECT_EQ(keys()[1]->text(), QStringLiteral("★"));
+    // A missing file: a message naming it, the old captions kept, the program going on.
+    ASSERT_TRUE(file.remove());
+    button("btn_katakana")->click();
+    EXPECT_TRUE(platform.lastMessage().contains(QStringLiteral("btn.dat")));
+    EXPECT_EQ(keys()[1]->text(), QStringLiteral("★"));
+    EXPECT_FALSE(platform.endedWith.has_value());
+}
+
+TEST_F(KeyboardUi, KeysActOnTheBoxThatLastHadTheFocus) {
+    documentView()->SetText(QStringLiteral("かな"));
+    fileNameBox()->setText(QStringLiteral("abc"));
+    clickInto(fileNameBox());
+    fileNameBox()->setCursorPosition(2);
+    keys()[1]->click(); // あ
+    EXPECT_EQ(fileNameBox()->text(), QStringLiteral("abあc"));
+    // The caret keys act on the file name from where typing left the caret; the line keys
+    // only beep there.
+    button("b_left")->click();
+    button("btn_bs")->click();
+    EXPECT_EQ(fileNameBox()->text(), QStringLiteral("aあc"));
+    button("btn_cr")->click();
+    button("b_up")->click();
+    button("b_down")->click();
+    EXPECT_EQ(platform.beeps, 3);
+    EXPECT_EQ(fileNameBox()->text(), QStringLiteral("aあc"));
+    EXPECT_EQ(QApplication::focusWidget(), fileNameBox());
+    EXPECT_EQ(documentView()->Text(), QStringLiteral("かな"));
+
+    // Back into the document: keys act there and mark it modified.
+    document().setModified(false);
+    clickInto(documentView());
+    documentView()->SetSelStart(2);
+    keys()[1]->click();
+    button("btn_cr")->click();
+    EXPECT_EQ(documentView()->Text(), QStringLiteral("かなあ\n"));
+    EXPECT_TRUE(document().isModified());
+    // A mode click makes the document the target again.
+    clickInto(fileNameBox());
+    button("btn_hiragana")->click();
+    EXPECT_TRUE(inputTarget().isDocument());
+}

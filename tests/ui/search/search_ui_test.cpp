@@ -1,0 +1,89 @@
+// Search commands on the window's document, the search menu, and the find dialog.
+#include "tests/support/window_fixture.h"
+#include "ui/controllers/search_controller.h"
+#include "ui/dialogs/find_dialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+using namespace pukana;
+using namespace Qt::StringLiterals;
+
+class SearchUi : public test::WindowFixture {
+protected:
+    void document(const QString& text, int selStart, int selLength = 0) {
+        documentView()->SetText(text);
+        documentView()->SetSelStart(selStart);
+        documentView()->SetSelLength(selLength);
+    }
+    std::pair<int, int> sel() const {
+        return {documentView()->SelStart(), documentView()->SelLength()};
+    }
+    /// Opens the find dialog, lets `act` work it, and returns the text it opened with.
+    QString openDialog(const std::function<void(FindDialog&)>& act) {
+        QString seeded;
+        platform.onDialog = [&](QDialog& d) {
+            auto& f = dynamic_cast<FindDialog&>(d);
+            seeded = f.textBox->text();
+            act(f);
+            return f.result();
+        };
+        action("M_Find")->trigger();
+        return seeded;
+    }
+};
+
+TEST_F(SearchUi, NotFoundMessageAndTheFindDialog) {
+    start();
+    state().search.text = u"abc"_s;
+    state().search.matchCase = true;
+    document(u"ABCabc"_s, 3, 3);
+    controller<SearchController>().findPrevious();
+    EXPECT_EQ(sel(), std::pair(3, 3));
+    EXPECT_EQ(platform.messages.value(0).text,
+              u"【大文字と小文字を区別】\r\n[ abc ]はみつかりません..."_s);
+    EXPECT_EQ(platform.messages.value(0).title, u"↑検索"_s);
+    EXPECT_EQ(platform.beeps, 2);
+
+    // The dialog opens with the selection, else the search text; opening alone stores nothing.
+    state().search.text = u"old"_s;
+    document(u"pick this"_s, 5, 4);
+    EXPECT_EQ(openDialog([](FindDialog& f) { EXPECT_TRUE(f.matchCaseBox->isChecked()); }),
+              u"this"_s);
+    document(u"pick this"_s, 5);
+    EXPECT_EQ(openDialog([](FindDialog&) {}), u"old"_s);
+    state().search.text.clear();
+    EXPECT_EQ(openDialog([](FindDialog& f) { EXPECT_FALSE(f.buttons[0]->isEnabled()); }),
+              QString());
+    EXPECT_TRUE(state().search.text.isEmpty());
+
+    // The buttons search at once and keep the dialog open; the close box stores nothing typed.
+    document(u"ab ab ab"_s, 0);
+    openDialog([&](FindDialog& f) {
+        f.textBox->setText(u"ab"_s);
+        f.buttons[0]->click();
+        f.buttons[0]->click();
+        EXPECT_EQ(sel(), std::pair(6, 2));
+        f.buttons[1]->click();
+        EXPECT_EQ(sel(), std::pair(3, 2));
+        f.matchCaseBox->click();
+        EXPECT_FALSE(state().search.matchCase);
+        f.textBox->setText(u"unsaved"_s);
+        f.close();
+    });
+    EXPECT_EQ(state().search.text, u"ab"_s);
+    // 終了 stores the typed text, also an empty one, which disables the menu commands.
+    for (const QString& typed : {u"new"_s, QString()}) {
+        openDialog([&](FindDialog& f) {
+            f.textBox->setText(typed);
+            f.buttons[2]->click();
+        });
+        EXPECT_EQ(state().search.text, typed);
+        Q_EMIT menu("M_FindMenu")->aboutToShow();
+        EXPECT_EQ(action("M_Next")->isEnabled(), !typed.isEmpty());
+        EXPECT_EQ(action("M_Prev")->text().endsWith(u" [new]"_s), !typed.isEmpty());
+    }
+}

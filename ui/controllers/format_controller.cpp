@@ -1,0 +1,57 @@
+#include "ui/controllers/format_controller.h"
+
+#include "core/document/document_session.h"
+#include "ui/controllers/font_command.h"
+#include "ui/controllers/print_command.h"
+#include "ui/widgets/image_button.h"
+#include "ui/widgets/rich_text_box.h"
+
+#include <QAction>
+
+namespace pukana {
+
+FormatController::FormatController(RichTextBox& documentView, DocumentSession& document,
+                                   Platform& platform, QWidget& dialogParent,
+                                   const Actions& actions, QObject* parent)
+    : QObject(parent), documentView_(documentView), document_(document), platform_(platform),
+      dialogParent_(dialogParent) {
+    setObjectName(QStringLiteral("formatController"));
+    connect(&actions.font, &QAction::triggered, this, &FormatController::chooseFont);
+    connect(&actions.mincho, &QAction::triggered, this,
+            [this] { setTypeface(QStringLiteral("ＭＳ 明朝")); });
+    connect(&actions.gothic, &QAction::triggered, this,
+            [this] { setTypeface(QStringLiteral("ＭＳ ゴシック")); });
+    connect(&actions.alignLeft, &ImageButton::clicked, this, [this] { align(Alignment::Left); });
+    connect(&actions.alignCentre, &ImageButton::clicked, this,
+            [this] { align(Alignment::Centre); });
+    connect(&actions.alignRight, &ImageButton::clicked, this, [this] { align(Alignment::Right); });
+    connect(&actions.print, &QAction::triggered, this,
+            [this] { printSelection(documentView_, platform_); });
+}
+
+void FormatController::chooseFont() {
+    // The dialog keeps what it was seeded with even when cancelled.
+    fontDialog_ = seedFromSelection(documentView_, fontDialog_);
+    const std::optional<FontChoice> choice = platform_.fontDialog(fontDialog_, &dialogParent_);
+    if (!choice)
+        return;
+    fontDialog_ = *choice;
+    applyToSelection(documentView_, fontDialog_);
+    // An OK counts as a change even when it changed nothing.
+    document_.setModified(true);
+}
+
+void FormatController::setTypeface(const QString& name) {
+    documentView_.SetSelFontName(name);
+    documentView_.setFocus();
+}
+
+void FormatController::align(Alignment alignment) {
+    if (document_.kind() != DocumentKind::RichText) {
+        platform_.beep();
+        return;
+    }
+    documentView_.SetSelAlignment(alignment);
+}
+
+} // namespace pukana

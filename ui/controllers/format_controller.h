@@ -1,0 +1,52 @@
+// Fonts, paragraph alignment and printing.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QObject>
+
+class QAction;
+
+namespace pukana {
+
+class DocumentSession;
+class ImageButton;
+class RichTextBox;
+enum class Alignment;
+
+class FormatController : public QObject {
+    Q_OBJECT
+public:
+    struct Actions {
+        QAction& font;
+        QAction& mincho;
+        QAction& gothic;
+        QAction& print;
+        ImageButton& alignLeft;
+        ImageButton& alignCentre;
+        ImageButton& alignRight;
+    };
+
+    FormatController(RichTextBox& documentView, DocumentSession& document, Platform& platform,
+                     QWidget& dialogParent, const Actions& actions, QObject* parent = nullptr);
+
+    /// The font dialog for the selection: seeded from it, applied on OK (which always marks
+    /// the document modified), nothing changed on Cancel.
+    void chooseFont();
+    /// Paragraph alignment of the selection in a rich-text document; a beep in a plain one.
+    void align(Alignment alignment);
+
+    /// The font dialog's values, kept from one use to the next.
+    const FontChoice& fontDialogValues() const { return fontDialog_; }
+
+private:
+    void setTypeface(const QString& name);
+
+    RichTextBox& documentView_;
+    DocumentSession& document_;
+    Platform& platform_;
+    QWidget& dialogParent_;
+    FontChoice fontDialog_;
+};
+
+} // namespace pukana

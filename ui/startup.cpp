@@ -1,0 +1,94 @@
+#include "ui/startup.h"
+
+#include "core/document/settings_file.h"
+#include "core/twips.h"
+#include "platform/platform.h"
+#include "ui/controllers/conversion_controller.h"
+#include "ui/controllers/file_controller.h"
+#include "ui/controllers/keyboard_controller.h"
+#include "ui/controllers/settings_controller.h"
+#include "ui/dialogs/splash_window.h"
+#include "ui/editor_state.h"
+#include "ui/input_target.h"
+
+#include <QDir>
+#include <QTimer>
+#include <QWidget>
+
+namespace pukana {
+
+QString appDirFrom(const QString& directory) {
+    const QString dir = QDir::toNativeSeparators(directory);
+    const QChar sep = QDir::separator();
+    if (dir.endsWith(sep) || (QDir::separator() == QLatin1Char('\\') && dir.endsWith(u'/')))
+        return dir;
+    return dir + sep;
+}
+
+namespace {
+
+constexpr std::chrono::milliseconds EngineLoadDelay{500};
+
+void findFolders(ProgramPaths& paths, Platform& platform) {
+    paths.appDir = appDirFrom(platform.executableDir());
+    // Files the program writes go beside it when it may write there, else to the user's data
+    // folder; with neither, the program folder is still named and writing falls back quietly.
+    paths.dataDir = writableDataDir(paths.appDir, platform.userDataDir());
+    if (paths.dataDir.isEmpty())
+        paths.dataDir = paths.appDir;
+}
+
+void centre(QWidget& window, Platform& platform) {
+    const QSize screen = platform.screenSizeTwips();
+    const double width = pixelsToTwips(window.frameGeometry().width());
+    const double height = pixelsToTwips(window.frameGeometry().height());
+    window.move(twipsToPixels((screen.width() - width) / 2),
+                twipsToPixels((screen.height() - height) / 2));
+}
+
+} // namespace
+
+void runStartup(const StartupParts& parts, SplashWindow* splash,
+                const std::function<void(const char*)>& trace) {
+    const auto step = [&trace](const char* name) {
+        if (trace)
+            trace(name);
+    };
+    step("AppDir");
+    findFolders(parts.state.paths, parts.platform);
+    step("hourglass");
+    BusyPointer busy(parts.platform);
+    step("dicread");
+    parts.conversion.loadDictionaries();
+    step("BaseFontName");
+    parts.state.settings.baseFontName = QStringLiteral("ＭＳ ゴシック");
+    step("iniread");
+    parts.settingsFile.load();
+    step("centre");
+    centre(parts.window, parts.platform);
+    step("show");
+    parts.window.show();
+    parts.layOut();
+    step("unload splash");
+    if (splash)
+        splash->close();
+    step("newdoc");
+    parts.files.newDocument();
+    const QString commandLine = parts.platform.commandLine();
+    if (!commandLine.isEmpty()) {
+        step("docopen");
+        parts.files.open(commandLine);
+    }
+    step("create keys");
+    parts.keyboard.createCharacterKeys();
+    step("btnset");
+    parts.keyboard.loadMode(QStringLiteral("ひらがな"));
+    step("DocFocus");
+    parts.inputTarget.set(InputTarget::Box::Document);
+    step("default pointer");
+    // The conversion engine's model loads once the window is up and idle, so start-up does
+    // not wait for it.
+    QTimer::singleShot(EngineLoadDelay, &parts.conversion, &ConversionController::startEngine);
+}
+
+} // namespace pukana
