@@ -5,8 +5,8 @@
 #include "core/conversion/sentence_converter.h"
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
+#include <functional>
+#include <memory>
 #include <thread>
 
 namespace pukana {
@@ -18,7 +18,11 @@ public:
     /// `modelDir` as for loadSentenceEngine. nbest() waits at most `waitLimit` for an answer;
     /// a negative limit waits until the answer is there.
     BackgroundSentenceEngine(QString modelDir, std::chrono::milliseconds waitLimit);
-    /// Waits for the conversion under way, if any.
+    /// The same with the engine made by `load` on the engine's thread (null: unavailable).
+    using Loader = std::function<std::unique_ptr<SentenceConverter>()>;
+    BackgroundSentenceEngine(Loader load, std::chrono::milliseconds waitLimit);
+    /// Never waits for a conversion under way: the engine's thread then finishes it alone
+    /// and ends (or ends with the process).
     ~BackgroundSentenceEngine() override;
 
     /// Starts loading the model on the engine's thread; later calls do nothing.
@@ -34,29 +38,13 @@ public:
 
     State state() const;
 
+    /// What the engine's thread and this object both use (defined in the source).
+    struct Shared;
+
 private:
-    struct Request {
-        QString reading;
-        int n = 0;
-        bool operator==(const Request&) const = default;
-    };
-
-    void run();
-    bool answered(const Request& request) const; // with the lock held
-
-    const QString modelDir_;
+    const Loader load_;
     const std::chrono::milliseconds waitLimit_;
-    mutable std::mutex mutex_;
-    std::condition_variable changed_;
-    State state_ = State::NotStarted;
-    bool stopping_ = false;
-    bool hasPending_ = false;
-    Request pending_;
-    bool working_ = false;
-    Request current_; // what the engine converts while working_
-    bool hasAnswer_ = false;
-    Request answeredRequest_;
-    QStringList answer_;
+    std::shared_ptr<Shared> shared_;
     std::thread thread_;
 };
 

@@ -14,9 +14,10 @@ namespace {
 // The model the library installs (the system's when no folder is given).
 constexpr const char* ModelName = "sorted3";
 
-// libkkc's n-best search grows exponentially with the length of the input (five
-// conversions of 80 kana take seconds); past this length only the best one is asked for.
-constexpr qsizetype NbestLengthLimit = 32;
+// libkkc's n-best search grows exponentially with the length of the input, worst for
+// repeated syllables (five conversions of 28 い take a minute, of 24 up to two seconds);
+// past this length only the best one, which takes linear time, is asked for.
+constexpr qsizetype NbestLengthLimit = 24;
 
 struct GObjectUnref {
     void operator()(gpointer object) const { g_object_unref(object); }

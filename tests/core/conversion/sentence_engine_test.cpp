@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <condition_variable>
 #include <gtest/gtest.h>
+#include <mutex>
 
 using namespace pukana;
 using namespace Qt::StringLiterals;
@@ -132,6 +134,46 @@ TEST(SentenceEngineMissing, ListEqualsTheDictionariesAloneWithoutAModel) {
             EXPECT_EQ(conversionCandidates(reading, dic, &engine), henkanCandidates(reading, dic));
         EXPECT_EQ(engine.state(), BackgroundSentenceEngine::State::Unavailable);
     }
+}
+
+TEST(BackgroundEngine, ClosingNeverWaitsForAConversionUnderWay) {
+    // An engine stuck in a conversion until the test lets it go; it tells when it is gone.
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool open = false;
+        bool engineGone = false;
+    };
+    auto gate = std::make_shared<Gate>();
+    class StuckEngine : public SentenceConverter {
+    public:
+        explicit StuckEngine(std::shared_ptr<Gate> gate) : gate_(std::move(gate)) {}
+        ~StuckEngine() override {
+            const std::lock_guard lock(gate_->mutex);
+            gate_->engineGone = true;
+            gate_->changed.notify_all();
+        }
+        QStringList nbest(const QString& reading, int) override {
+            std::unique_lock lock(gate_->mutex);
+            gate_->changed.wait(lock, [this] { return gate_->open; });
+            return {reading + u"!"_s};
+        }
+
+    private:
+        std::shared_ptr<Gate> gate_;
+    };
+    {
+        BackgroundSentenceEngine engine([gate] { return std::make_unique<StuckEngine>(gate); },
+                                        10ms);
+        ASSERT_TRUE(engine.waitUntilLoaded());
+        EXPECT_TRUE(engine.nbest(u"あ"_s, 5).isEmpty()); // no answer within the limit
+        // Closing here would hang if it waited for the conversion.
+    }
+    std::unique_lock lock(gate->mutex);
+    gate->open = true;
+    gate->changed.notify_all();
+    // The engine's thread finishes alone and lets its engine go.
+    EXPECT_TRUE(gate->changed.wait_for(lock, 30s, [&] { return gate->engineGone; }));
 }
 
 class SentenceEngineTest : public ::testing::Test {
