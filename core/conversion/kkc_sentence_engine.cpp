@@ -3,8 +3,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <mutex>
 
+#include <dlfcn.h>
 #include <libkkc/libkkc.h>
 
 namespace pukana {
@@ -19,15 +19,63 @@ constexpr const char* ModelName = "sorted3";
 // past this length only the best one, which takes linear time, is asked for.
 constexpr qsizetype NbestLengthLimit = 24;
 
+// libkkc is opened when the model loads, not linked: the program starts as fast without
+// it, and starts at all where the library is missing. The header still types every call.
+struct KkcApi {
+    decltype(&kkc_init) init;
+    decltype(&kkc_language_model_load) loadModel;
+    decltype(&kkc_language_model_metadata_new) newMetadata;
+    decltype(&kkc_language_model_metadata_create_language_model) createModel;
+    decltype(&kkc_decoder_create) createDecoder;
+    decltype(&kkc_decoder_decode) decode;
+    decltype(&kkc_segment_get_output) segmentOutput;
+    decltype(&g_object_unref) objectUnref;
+    decltype(&g_error_free) errorFree;
+    decltype(&g_free) free;
+};
+
+template <class Function> bool resolve(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+// Null when libkkc cannot be opened. Opened once, and never closed: GLib types cannot be
+// unloaded.
+const KkcApi* kkc() {
+    static const KkcApi* const api = []() -> const KkcApi* {
+        void* library = dlopen("libkkc.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return nullptr;
+        static KkcApi found;
+        const bool complete =
+            resolve(library, "kkc_init", found.init) &&
+            resolve(library, "kkc_language_model_load", found.loadModel) &&
+            resolve(library, "kkc_language_model_metadata_new", found.newMetadata) &&
+            resolve(library, "kkc_language_model_metadata_create_language_model",
+                    found.createModel) &&
+            resolve(library, "kkc_decoder_create", found.createDecoder) &&
+            resolve(library, "kkc_decoder_decode", found.decode) &&
+            resolve(library, "kkc_segment_get_output", found.segmentOutput) &&
+            resolve(library, "g_object_unref", found.objectUnref) &&
+            resolve(library, "g_error_free", found.errorFree) &&
+            resolve(library, "g_free", found.free);
+        if (!complete)
+            return nullptr;
+        found.init();
+        return &found;
+    }();
+    return api;
+}
+
 struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
+    void operator()(gpointer object) const { kkc()->objectUnref(object); }
 };
 template <class T> using GPtr = std::unique_ptr<T, GObjectUnref>;
 
 QString joinedOutput(KkcSegment* segment) {
     QByteArray text;
     for (; segment; segment = segment->next) {
-        if (const gchar* output = kkc_segment_get_output(segment))
+        if (const gchar* output = kkc()->segmentOutput(segment))
             text += output;
     }
     return QString::fromUtf8(text);
@@ -47,16 +95,16 @@ public:
         const QByteArray input = reading.toUtf8();
         gint count = 0;
         KkcSegment** paths =
-            kkc_decoder_decode(decoder_.get(), input.constData(), n, nullptr, 0, &count);
+            kkc()->decode(decoder_.get(), input.constData(), n, nullptr, 0, &count);
         for (gint i = 0; i < count; ++i) {
             if (!paths[i])
                 continue;
             const QString text = joinedOutput(paths[i]);
             if (!text.isEmpty())
                 conversions << text;
-            g_object_unref(paths[i]);
+            kkc()->objectUnref(paths[i]);
         }
-        g_free(paths);
+        kkc()->free(paths);
         return conversions;
     }
 
@@ -69,19 +117,19 @@ GPtr<KkcLanguageModel> loadModel(const QString& modelDir) {
     GError* error = nullptr;
     KkcLanguageModel* model = nullptr;
     if (modelDir.isEmpty()) {
-        model = kkc_language_model_load(ModelName, &error);
+        model = kkc()->loadModel(ModelName, &error);
     } else {
         const QString metadata = QDir(modelDir).filePath(QStringLiteral("metadata.json"));
         if (!QFileInfo(metadata).isFile())
             return nullptr;
         const QByteArray path = QFile::encodeName(metadata);
         GPtr<KkcLanguageModelMetadata> meta(
-            kkc_language_model_metadata_new(ModelName, path.constData(), &error));
+            kkc()->newMetadata(ModelName, path.constData(), &error));
         if (meta)
-            model = kkc_language_model_metadata_create_language_model(meta.get(), &error);
+            model = kkc()->createModel(meta.get(), &error);
     }
     if (error)
-        g_error_free(error);
+        kkc()->errorFree(error);
     return GPtr<KkcLanguageModel>(model);
 }
 
@@ -92,12 +140,12 @@ bool sentenceEngineBuiltIn() {
 }
 
 std::unique_ptr<SentenceConverter> loadSentenceEngine(const QString& modelDir) {
-    static std::once_flag initialised;
-    std::call_once(initialised, [] { kkc_init(); });
+    if (!kkc())
+        return nullptr;
     GPtr<KkcLanguageModel> model = loadModel(modelDir);
     if (!model)
         return nullptr;
-    GPtr<KkcDecoder> decoder(kkc_decoder_create(model.get()));
+    GPtr<KkcDecoder> decoder(kkc()->createDecoder(model.get()));
     if (!decoder)
         return nullptr;
     return std::make_unique<KkcSentenceEngine>(std::move(model), std::move(decoder));
