@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     MainWindow window(state, platform);
     mainWindow = &window;
     try {
-        splash.Form_Load(platform.screenSizeTwips(), platform.commandLine());
+        splash.showWhileLoading(platform.screenSizeTwips(), platform.commandLine());
         window.start(&splash);
     } catch (const PukanaError& e) {
         // Without its data files the editor cannot work: say why and end.

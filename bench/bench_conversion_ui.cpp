@@ -55,9 +55,9 @@ void BM_MenuConversionFillsTheList(benchmark::State& st) {
     auto* view = window.findChild<pukana::RichTextBox*>(u"T1"_s);
     auto* list = window.findChild<QListWidget*>(u"List1"_s);
     QAction* convert = window.findChild<QAction*>(u"m_xf"_s);
-    view->SetText(u"かんじ"_s);
-    view->SetSelStart(0);
-    view->SetSelLength(3);
+    view->setDocumentText(u"かんじ"_s);
+    view->setCaretPosition(0);
+    view->setSelectionLength(3);
     for (auto _ : st) {
         convert->trigger();
         benchmark::DoNotOptimize(list->count());
@@ -82,9 +82,9 @@ void BM_FirstConversionAfterReady(benchmark::State& st) {
         QApplication::processEvents();
         auto* view = window->findChild<pukana::RichTextBox*>(u"T1"_s);
         auto* list = window->findChild<QListWidget*>(u"List1"_s);
-        view->SetText(u"あしたはともだちとえいがをみにいきますよ"_s);
-        view->SetSelStart(0);
-        view->SetSelLength(20);
+        view->setDocumentText(u"あしたはともだちとえいがをみにいきますよ"_s);
+        view->setCaretPosition(0);
+        view->setSelectionLength(20);
         st.ResumeTiming();
         window->findChild<QAction*>(u"m_xf"_s)->trigger();
         st.PauseTiming();

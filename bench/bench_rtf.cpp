@@ -105,10 +105,10 @@ void BM_OpenRtfInEditor(benchmark::State& state) {
         auto box = std::make_unique<pukana::RichTextBox>(*document);
         box->resize(702, 300);
         box->show();
-        document->loadRichText(path, box->BaseFont());
+        document->loadRichText(path, box->baseFont());
         QCoreApplication::processEvents();
         box->repaint();
-        benchmark::DoNotOptimize(box->TextLength());
+        benchmark::DoNotOptimize(box->textLength());
         state.PauseTiming(); // closing the editor is not part of opening
         box.reset();
         document.reset();

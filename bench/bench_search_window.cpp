@@ -34,8 +34,8 @@ struct Editor {
         search = window->findChild<SearchController*>();
         // Wrapped at a real width, as in the shown editor: a zero wrap width would lay out
         // one character a line.
-        view->SetRightMargin(15 * 800);
-        view->SetText(bench::searchableProse(10 * 1024 * 1024));
+        view->setWrapWidth(15 * 800);
+        view->setDocumentText(bench::searchableProse(10 * 1024 * 1024));
         state.search.text = QStringLiteral("みつからないABC");
     }
     EditorState state;
@@ -53,7 +53,7 @@ Editor& editor() {
 void findnextWindow(benchmark::State& st) {
     Editor& e = editor();
     e.state.search.matchCase = st.range(0) != 0;
-    e.view->SetSelStart(0);
+    e.view->setCaretPosition(0);
     for (auto _ : st)
         e.search->findNext();
 }
@@ -61,7 +61,7 @@ void findnextWindow(benchmark::State& st) {
 void findprevWindow(benchmark::State& st) {
     Editor& e = editor();
     e.state.search.matchCase = st.range(0) != 0;
-    e.view->SetSelStart(e.view->TextLength());
+    e.view->setCaretPosition(e.view->textLength());
     for (auto _ : st)
         e.search->findPrevious();
 }

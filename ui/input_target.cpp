@@ -13,8 +13,8 @@ const QColor OtherColour(0xC0, 0xC0, 0xC0);
 InputTarget::InputTarget(RichTextBox& documentView, FileNameBox& fileNameBox, QObject* parent)
     : QObject(parent), documentView_(documentView), fileNameBox_(fileNameBox) {
     setObjectName(QStringLiteral("inputTarget"));
-    connect(&documentView_, &RichTextBox::GotFocus, this, [this] { set(Box::Document); });
-    connect(&fileNameBox_, &FileNameBox::GotFocus, this, [this] { set(Box::FileName); });
+    connect(&documentView_, &RichTextBox::focusReceived, this, [this] { set(Box::Document); });
+    connect(&fileNameBox_, &FileNameBox::focusReceived, this, [this] { set(Box::FileName); });
 }
 
 void InputTarget::set(Box box) {
@@ -30,12 +30,12 @@ QWidget* InputTarget::widget() const {
 }
 
 QString InputTarget::selectedText() const {
-    return isDocument() ? documentView_.SelText() : fileNameBox_.selectedText();
+    return isDocument() ? documentView_.selectedText() : fileNameBox_.selectedText();
 }
 
 void InputTarget::replaceSelection(const QString& text) {
     if (isDocument())
-        documentView_.SetSelText(text);
+        documentView_.replaceSelection(text);
     else
         fileNameBox_.insert(text);
 }

@@ -134,7 +134,7 @@ void MainWindow::createToolbar() {
 void MainWindow::createDocumentArea() {
     documentView_ = named(new RichTextBox(state_.document, clientArea_), "T1");
     documentView_->setFont(makeFont(Gothic, 12));
-    documentView_->SetBaseFont(makeFont(Gothic, 12));
+    documentView_->setBaseFont(makeFont(Gothic, 12));
 
     pageEdgeMarker_ = named(new QFrame(clientArea_), "P3");
     setBackground(pageEdgeMarker_, QColor(0x80, 0x80, 0x80));

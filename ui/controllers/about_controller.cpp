@@ -8,7 +8,6 @@
 #include "ui/dialogs/about_box.h"
 
 #include <QAction>
-#include <QLabel>
 
 namespace pukana {
 
@@ -34,7 +33,7 @@ void AboutController::showAbout() {
     const QSize screen = platform_.screenSizeTwips();
     box.move(twipsToPixels((screen.width() - pixelsToTwips(box.width())) / 2.0),
              twipsToPixels((screen.height() - pixelsToTwips(box.height())) / 2.0));
-    box.LV->setText(versionText());
+    box.setVersionText(versionText());
     platform_.beep();
     platform_.execDialog(box);
 }

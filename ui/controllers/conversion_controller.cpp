@@ -44,11 +44,11 @@ ConversionController::ConversionController(RichTextBox& documentView, FileNameBo
     connect(&convertKey, &QPushButton::clicked, this, &ConversionController::convertFromKey);
     connect(&convertAction, &QAction::triggered, this, &ConversionController::convert);
     // Connected before the edit menu's handlers, so the list is gone before a context menu.
-    connect(&documentView_, &RichTextBox::MouseDown, this, [list] {
+    connect(&documentView_, &RichTextBox::mousePressed, this, [list] {
         if (!list->isHidden())
             list->hide();
     });
-    connect(&documentView_, &RichTextBox::MouseUp, this,
+    connect(&documentView_, &RichTextBox::mouseReleased, this,
             [this](int, int, double x, double y) { placeAtPointer(x, y); });
 
     // A click, a keyboard move and an assistive technology's selection all choose an item;

@@ -33,6 +33,8 @@ void DocumentNameController::renameFromBox(QString text) {
     }
     const PathParts parts = splitDocumentPath(document_.path());
     document_.setPath(pukana::renameFromBox(parts.fileDir, text, parts.fileExt).path);
+    // The box shows the name part of the new path, also when the path stayed the same.
+    showName(document_.path());
     document_.setModified(true);
 }
 

@@ -28,7 +28,7 @@ EditController::EditController(RichTextBox& documentView, const DocumentSession&
     setObjectName(QStringLiteral("editController"));
     // The document's right button shows the edit menu, not the text box's own menu.
     documentView_.setContextMenuPolicy(Qt::NoContextMenu);
-    connect(&documentView_, &RichTextBox::MouseDown, this,
+    connect(&documentView_, &RichTextBox::mousePressed, this,
             [this](int button, int, double x, double y) {
                 const QPoint at(twipsToPixels(x), twipsToPixels(y));
                 popUpContextMenu(button, documentView_.viewport()->mapToGlobal(at));
@@ -40,7 +40,7 @@ EditController::EditController(RichTextBox& documentView, const DocumentSession&
     });
     connect(&menus_.fileMenu, &QMenu::aboutToShow, this, [this] {
         actions_.newDocument.setEnabled(
-            newDocumentEnabled(documentView_.TextLength() == 0, document_.isModified()));
+            newDocumentEnabled(documentView_.textLength() == 0, document_.isModified()));
     });
     connect(&actions_.cut, &QAction::triggered, this, &EditController::cut);
     connect(&actions_.copy, &QAction::triggered, this, &EditController::copy);
@@ -62,7 +62,7 @@ void EditController::apply(const EditMenuEnabling& e) {
 }
 
 void EditController::openFromMenuBar() {
-    apply(menuBarEnabling(documentView_.SelLength(), document_.path()));
+    apply(menuBarEnabling(documentView_.selectionLength(), document_.path()));
 }
 
 void EditController::popUpContextMenu(int button, const QPoint& globalPos) {
@@ -71,8 +71,8 @@ void EditController::popUpContextMenu(int button, const QPoint& globalPos) {
         candidateList_.hide();
     if (button != Qt::RightButton)
         return;
-    apply(
-        contextEnabling(documentView_.SelLength(), platform_.clipboardHasRtf(), document_.path()));
+    apply(contextEnabling(documentView_.selectionLength(), platform_.clipboardHasRtf(),
+                          document_.path()));
     contextOpening_ = true;
     menus_.editMenu.popup(globalPos);
     contextOpening_ = false;
@@ -87,14 +87,14 @@ bool EditController::refusedInFileNameBox() {
 
 void EditController::copySelection() {
     platform_.clipboardClear();
-    platform_.clipboardSet(documentView_.SelText(), documentView_.SelRTF());
+    platform_.clipboardSet(documentView_.selectedText(), documentView_.selectionRichText());
 }
 
 void EditController::cut() {
     if (refusedInFileNameBox())
         return;
     copySelection();
-    documentView_.SetSelText(QString());
+    documentView_.replaceSelection(QString());
 }
 
 void EditController::copy() {
@@ -107,7 +107,7 @@ void EditController::paste() {
         return;
     if (platform_.clipboardHasRtf()) {
         try {
-            documentView_.SetSelRTF(platform_.clipboardRtf());
+            documentView_.replaceSelectionWithRichText(platform_.clipboardRtf());
             return;
         } catch (const PukanaError& e) {
             // Rich text that is not RTF after all: the plain text still pastes.
@@ -118,23 +118,23 @@ void EditController::paste() {
         }
     }
     if (platform_.clipboardHasText())
-        documentView_.SetSelText(platform_.clipboardText());
+        documentView_.replaceSelection(platform_.clipboardText());
 }
 
 void EditController::deleteSelection() {
     if (!refusedInFileNameBox())
-        documentView_.SetSelText(QString());
+        documentView_.replaceSelection(QString());
 }
 
 void EditController::selectAll() {
-    documentView_.SetSelStart(0);
-    documentView_.SetSelLength(documentView_.TextLength());
+    documentView_.setCaretPosition(0);
+    documentView_.setSelectionLength(documentView_.textLength());
 }
 
 void EditController::copyAll() {
     platform_.clipboardClear();
     selectAll();
-    platform_.clipboardSet(documentView_.SelText(), documentView_.SelRTF());
+    platform_.clipboardSet(documentView_.selectedText(), documentView_.selectionRichText());
 }
 
 } // namespace pukana

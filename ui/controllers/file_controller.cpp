@@ -35,20 +35,20 @@ FileController::FileController(DocumentSession& document, RichTextBox& documentV
 
 void FileController::newDocument() {
     // Clearing the rich text drops the content and all formatting at once.
-    documentView_.SetTextRTF(QByteArray());
+    documentView_.setRichText(QByteArray());
     QString desktop = platform_.desktopDir();
     if (desktop.isEmpty())
         desktop = QDir::homePath();
     document_.setPath(newDocumentPathIn(QDir::toNativeSeparators(desktop)));
-    QFont base = documentView_.BaseFont();
+    QFont base = documentView_.baseFont();
     base.setFamily(settings_.baseFontName);
     base.setBold(false);
     base.setItalic(false);
     base.setUnderline(false);
-    documentView_.SetBaseFont(base);
-    documentView_.SetSelFontName(settings_.baseFontName);
-    documentView_.SetSelFontSize(12);
-    documentView_.SetSelColor(0);
+    documentView_.setBaseFont(base);
+    documentView_.setSelectionFontName(settings_.baseFontName);
+    documentView_.setSelectionFontSize(12);
+    documentView_.setSelectionColour(0);
     document_.setModified(false);
     wrap_.setWrapAtWindowEdge(false);
 }

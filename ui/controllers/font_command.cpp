@@ -24,13 +24,13 @@ void seedFlag(bool& target, const std::optional<bool>& value) {
 
 FontChoice seedFromSelection(const RichTextBox& box, const FontChoice& previous) {
     FontChoice seed = previous;
-    attempt([&] { seed.name = box.SelFontName(); });
-    attempt([&] { seed.size = box.SelFontSize(); });
-    attempt([&] { seedFlag(seed.bold, box.SelBold()); });
-    attempt([&] { seedFlag(seed.italic, box.SelItalic()); });
-    attempt([&] { seed.color = box.SelColor(); });
-    attempt([&] { seedFlag(seed.strikethru, box.SelStrikeThru()); });
-    attempt([&] { seedFlag(seed.underline, box.SelUnderline()); });
+    attempt([&] { seed.name = box.selectionFontName(); });
+    attempt([&] { seed.size = box.selectionFontSize(); });
+    attempt([&] { seedFlag(seed.bold, box.selectionBold()); });
+    attempt([&] { seedFlag(seed.italic, box.selectionItalic()); });
+    attempt([&] { seed.color = box.selectionColour(); });
+    attempt([&] { seedFlag(seed.strikethru, box.selectionStrikeOut()); });
+    attempt([&] { seedFlag(seed.underline, box.selectionUnderline()); });
     return seed;
 }
 
@@ -39,16 +39,16 @@ void applyToSelection(RichTextBox& box, const FontChoice& choice) {
     // the selection at the 3-point reset size.
     const bool sized = choice.size > 0;
     if (sized)
-        attempt([&] { box.SetSelFontSize(3); });
-    attempt([&] { box.SetSelFontName(QString()); });
-    attempt([&] { box.SetSelFontName(choice.name); });
+        attempt([&] { box.setSelectionFontSize(3); });
+    attempt([&] { box.setSelectionFontName(QString()); });
+    attempt([&] { box.setSelectionFontName(choice.name); });
     if (sized)
-        attempt([&] { box.SetSelFontSize(choice.size); });
-    attempt([&] { box.SetSelBold(choice.bold); });
-    attempt([&] { box.SetSelItalic(choice.italic); });
-    attempt([&] { box.SetSelColor(choice.color); });
-    attempt([&] { box.SetSelStrikeThru(choice.strikethru); });
-    attempt([&] { box.SetSelUnderline(choice.underline); });
+        attempt([&] { box.setSelectionFontSize(choice.size); });
+    attempt([&] { box.setSelectionBold(choice.bold); });
+    attempt([&] { box.setSelectionItalic(choice.italic); });
+    attempt([&] { box.setSelectionColour(choice.color); });
+    attempt([&] { box.setSelectionStrikeOut(choice.strikethru); });
+    attempt([&] { box.setSelectionUnderline(choice.underline); });
 }
 
 } // namespace pukana

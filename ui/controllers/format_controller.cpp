@@ -42,7 +42,7 @@ void FormatController::chooseFont() {
 }
 
 void FormatController::setTypeface(const QString& name) {
-    documentView_.SetSelFontName(name);
+    documentView_.setSelectionFontName(name);
     documentView_.setFocus();
 }
 
@@ -51,7 +51,7 @@ void FormatController::align(Alignment alignment) {
         platform_.beep();
         return;
     }
-    documentView_.SetSelAlignment(alignment);
+    documentView_.setSelectionAlignment(alignment);
 }
 
 } // namespace pukana

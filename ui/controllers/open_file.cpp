@@ -43,7 +43,7 @@ void FileController::open(const QString& path) {
 void FileController::openRichText(const QString& path) {
     {
         BusyPointer busy(platform_);
-        QFont base = documentView_.BaseFont();
+        QFont base = documentView_.baseFont();
         base.setFamily(settings_.baseFontName);
         document_.loadRichText(path, base);
     }
@@ -54,7 +54,7 @@ void FileController::openRichText(const QString& path) {
 void FileController::openPlainText(const QString& path, const QByteArray& bytes) {
     {
         BusyPointer busy(platform_);
-        documentView_.SetText(decodePlainText(bytes));
+        documentView_.setDocumentText(decodePlainText(bytes));
     }
     rememberRecent(path);
     wrap_.setWrapAtWindowEdge(true);

@@ -26,7 +26,7 @@ void printSelection(RichTextBox& box, Platform& platform) {
     }
     try {
         BusyPointer busy(platform);
-        box.SelPrint(printer);
+        box.printSelectionTo(printer);
     } catch (const PukanaError& e) {
         platform.msgBox(e.description(), MessageStyle::Ok);
         return;

@@ -31,7 +31,7 @@ bool FileController::saveRichText(const QString& path) {
         BusyPointer busy(platform_);
         document_.saveRichText(path); // through a temporary file: a failure keeps the old one
     }
-    documentView_.SetRightMargin(platform_.printer().pageWidthTwips());
+    documentView_.setWrapWidth(platform_.printer().pageWidthTwips());
     return true;
 }
 

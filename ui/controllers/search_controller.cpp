@@ -30,8 +30,9 @@ SearchController::SearchController(RichTextBox& documentView, SearchState& searc
 }
 
 void SearchController::findNext() {
-    const std::optional<qsizetype> found = search::findNext(
-        documentView_.Text(), documentView_.SelStart(), search_.text, search_.matchCase);
+    const std::optional<qsizetype> found =
+        search::findNext(documentView_.documentText(), documentView_.selectionStart(), search_.text,
+                         search_.matchCase);
     if (found)
         select(*found);
     else
@@ -42,8 +43,8 @@ void SearchController::findPrevious() {
     std::optional<qsizetype> found;
     {
         BusyPointer busy(platform_);
-        found = search::findPrev(documentView_.Text(), documentView_.SelStart(), search_.text,
-                                 search_.matchCase);
+        found = search::findPrev(documentView_.documentText(), documentView_.selectionStart(),
+                                 search_.text, search_.matchCase);
     }
     if (found)
         select(*found);
@@ -52,8 +53,8 @@ void SearchController::findPrevious() {
 }
 
 void SearchController::select(qsizetype position) {
-    documentView_.SetSelStart(int(position));
-    documentView_.SetSelLength(int(search_.text.size()));
+    documentView_.setCaretPosition(int(position));
+    documentView_.setSelectionLength(int(search_.text.size()));
 }
 
 void SearchController::notFound(bool downward) {
@@ -75,7 +76,7 @@ void SearchController::updateMenu() {
 void SearchController::openFindDialog() {
     FindDialog dialog(
         search_, [this] { findNext(); }, [this] { findPrevious(); }, &dialogParent_);
-    const QString selected = documentView_.SelText();
+    const QString selected = documentView_.selectedText();
     if (!selected.isEmpty())
         dialog.textBox->setText(selected);
     else if (!search_.text.isEmpty())

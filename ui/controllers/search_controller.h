@@ -30,7 +30,7 @@ public:
     /// start + its length; reports "not found" with two beeps and a message, leaving the
     /// selection as it was.
     void findNext();
-    /// Selects the last occurrence lying within the first SelStart - 1 characters; reports
+    /// Selects the last occurrence lying within the first selectionStart() - 1 characters; reports
     /// "not found" as findNext does. Shows the hourglass while scanning.
     void findPrevious();
     /// Opens the find dialog, seeded from the document's selection or else the search text.

@@ -53,7 +53,7 @@ void TextModeController::replaceByPlainText() {
         writeFileSafely(scratch, encoded.bytes);
         const QString text = decodePlainText(readWholeFile(scratch));
         QFile::remove(scratch);
-        documentView_.SetText(text);
+        documentView_.setDocumentText(text);
     } catch (const PukanaError& e) {
         if (!scratch.isEmpty())
             QFile::remove(scratch);
@@ -63,11 +63,11 @@ void TextModeController::replaceByPlainText() {
 }
 
 void TextModeController::plainToRichText() {
-    documentView_.SetTextRTF(cp932::encode(documentView_.Text()));
+    documentView_.setRichText(cp932::encode(documentView_.documentText()));
 }
 
 void TextModeController::richToPlainText() {
-    documentView_.SetText(cp932::decode(documentView_.TextRTF()));
+    documentView_.setDocumentText(cp932::decode(documentView_.richText()));
 }
 
 } // namespace pukana

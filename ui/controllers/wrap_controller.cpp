@@ -25,14 +25,14 @@ void WrapController::setWrapAtWindowEdge(bool atWindowEdge) {
 
 void WrapController::apply() {
     RichTextBox& view = documentView_;
-    const int selStart = view.SelStart();
+    const int selStart = view.selectionStart();
     const bool atWindowEdge = wrapAtWindowEdge_.isChecked();
     const int width = static_cast<int>(pixelsToTwips(view.width()));
     const int margin = wrapMargin(atWindowEdge, width, platform_.printer().pageWidthTwips(),
-                                  static_cast<int>(view.RightMargin()));
-    view.SetRightMargin(margin); // relayouts only when the width really changes
-    if (view.SelLength() != 0 || view.SelStart() != selStart)
-        view.SetSelStart(selStart);
+                                  static_cast<int>(view.wrapWidth()));
+    view.setWrapWidth(margin); // relayouts only when the width really changes
+    if (view.selectionLength() != 0 || view.selectionStart() != selStart)
+        view.setCaretPosition(selStart);
     pageEdgeMarker_.setVisible(pageMarkerVisible(atWindowEdge));
 }
 

@@ -1,8 +1,8 @@
 #include "ui/dialogs/about_box.h"
 
 #include "core/layout/program_icon.h"
-#include "core/version.h"
 #include "core/twips.h"
+#include "core/version.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -37,20 +37,21 @@ AboutBox::AboutBox(QWidget* parent)
     // substitute serif font, a little wider, is not cut off.
     label(this, "Label2", QStringLiteral("PUKANA.exe"), twipsRect(240, 5400, 1860, 390), 14.25,
           true, Qt::AlignRight);
-    LV = label(this, "LV", QString(), twipsRect(2220, 5460, 1155, 300), 9, true, Qt::AlignLeft);
+    versionLabel_ =
+        label(this, "LV", QString(), twipsRect(2220, 5460, 1155, 300), 9, true, Qt::AlignLeft);
     label(this, "Label1", makerNotice(), twipsRect(0, 5700, 3660, 255), 9.75, true,
           Qt::AlignHCenter);
     label(this, "Label3", makerAddress(), twipsRect(360, 5940, 4455, 255), 9.75, false,
           Qt::AlignLeft);
-    Command1 = new QPushButton(QStringLiteral("&OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(3420, 5460, 975, 450));
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    okButton_->setGeometry(twipsRect(3420, 5460, 975, 450));
     QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
     f.setPointSizeF(12);
-    Command1->setFont(f);
-    Command1->setDefault(true);
-    Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_->setFont(f);
+    okButton_->setDefault(true);
+    okButton_->setFocus();
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void AboutBox::paintEvent(QPaintEvent*) {
@@ -59,6 +60,10 @@ void AboutBox::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(0xFF, 0, 0), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(twipsRect(120, 120, 4575, 6195));
+}
+
+void AboutBox::setVersionText(const QString& text) {
+    versionLabel_->setText(text);
 }
 
 } // namespace pukana

@@ -13,14 +13,16 @@ class AboutBox : public QDialog {
 public:
     explicit AboutBox(QWidget* parent = nullptr);
 
-    QLabel* LV = nullptr;
-    QPushButton* Command1 = nullptr;
+    /// Shows `text` as the version.
+    void setVersionText(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage picture_;
+    QLabel* versionLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 } // namespace pukana

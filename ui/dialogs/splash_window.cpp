@@ -1,8 +1,8 @@
 #include "ui/dialogs/splash_window.h"
 
 #include "core/layout/program_icon.h"
-#include "core/version.h"
 #include "core/twips.h"
+#include "core/version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -48,27 +48,27 @@ SplashWindow::SplashWindow(QWidget* parent)
     image->setScaledContents(true);
     image->setPixmap(QPixmap::fromImage(programIcon(32)));
 
-    Label1 = label(frame, QStringLiteral("PUKANA"), twipsRect(480, 75, 1575, 465),
-                   times(20.25, true), titleColour);
-    Label4 = label(frame, QString(), twipsRect(2040, 210, 1005, 195), times(8.25, true),
-                   QColor(0x40, 0x40, 0x40));
-    Label2 = label(this, makerNotice(), twipsRect(2355, 795, 2325, 225), times(9.75, true),
-                   QColor(0x40, 0x40, 0x40));
-    Label3 = label(this, QString(48, QLatin1Char(' ')), twipsRect(2100, 1050, 2895, 180), font(),
-                   titleColour);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label4->setObjectName(QStringLiteral("Label4"));
+    titleLabel_ = label(frame, QStringLiteral("PUKANA"), twipsRect(480, 75, 1575, 465),
+                        times(20.25, true), titleColour);
+    versionLabel_ = label(frame, QString(), twipsRect(2040, 210, 1005, 195), times(8.25, true),
+                          QColor(0x40, 0x40, 0x40));
+    noticeLabel_ = label(this, makerNotice(), twipsRect(2355, 795, 2325, 225), times(9.75, true),
+                         QColor(0x40, 0x40, 0x40));
+    loadingLabel_ = label(this, QString(48, QLatin1Char(' ')), twipsRect(2100, 1050, 2895, 180),
+                          font(), titleColour);
+    titleLabel_->setObjectName(QStringLiteral("Label1"));
+    noticeLabel_->setObjectName(QStringLiteral("Label2"));
+    loadingLabel_->setObjectName(QStringLiteral("Label3"));
+    versionLabel_->setObjectName(QStringLiteral("Label4"));
 }
 
-void SplashWindow::Form_Load(QSize screenTwips, const QString& commandLine) {
+void SplashWindow::showWhileLoading(QSize screenTwips, const QString& commandLine) {
     const double left = (screenTwips.width() - pixelsToTwips(width())) / 2.0;
     const double top = (screenTwips.height() - pixelsToTwips(height())) / 2.0;
     move(twipsToPixels(left), twipsToPixels(top));
-    Label4->setText(versionText());
+    versionLabel_->setText(versionText());
     if (!commandLine.isEmpty())
-        Label3->setText(QStringLiteral("Loading...") + commandLine);
+        loadingLabel_->setText(QStringLiteral("Loading...") + commandLine);
     show();
     repaint();
 }

@@ -14,12 +14,13 @@ public:
 
     /// Centres the window on a screen of the given size (twips), sets the version label and
     /// the loading line for `commandLine`, shows and paints at once.
-    void Form_Load(QSize screenTwips, const QString& commandLine);
+    void showWhileLoading(QSize screenTwips, const QString& commandLine);
 
-    QLabel* Label1 = nullptr; ///< "PUKANA"
-    QLabel* Label2 = nullptr; ///< maker's notice
-    QLabel* Label3 = nullptr; ///< loading line
-    QLabel* Label4 = nullptr; ///< version
+private:
+    QLabel* titleLabel_ = nullptr;
+    QLabel* noticeLabel_ = nullptr;
+    QLabel* loadingLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
 };
 
 } // namespace pukana

@@ -10,16 +10,13 @@ class FileNameBox : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
-    QString SelText() const { return selectedText(); }
-    void SetSelText(const QString& text) { insert(text); }
-
 Q_SIGNALS:
-    void GotFocus();
+    void focusReceived();
 
 protected:
     void focusInEvent(QFocusEvent* event) override {
         QLineEdit::focusInEvent(event);
-        Q_EMIT GotFocus();
+        Q_EMIT focusReceived();
     }
 };
 

@@ -113,47 +113,50 @@ RichTextBox::RichTextBox(DocumentSession& session, QWidget* parent)
     connect(&session_, &DocumentSession::documentReplaced, this, &RichTextBox::showDocument);
     // Content changes mark the document modified, also a replacement that Qt's own flag
     // would count as a fresh start.
-    connect(this, &RichTextBox::Change, &session_, [this] { session_.setModified(true); });
+    connect(this, &RichTextBox::contentChanged, &session_, [this] { session_.setModified(true); });
 }
 
-QString RichTextBox::Text() const {
+QString RichTextBox::documentText() const {
     return plainFromRaw(document()->toRawText());
 }
 
-void RichTextBox::SetText(const QString& text) {
+void RichTextBox::setDocumentText(const QString& text) {
     const QString plain = toDocumentText(text);
     // QTextEdit's own replacement keeps a long text's layout lazy (an edit of the old content,
     // or a caret moved across the new one, would lay all of it out at once). It gives the new
     // text the caret's character format: make that plain first.
     setTextCursor(QTextCursor(document()));
     setCurrentCharFormat(QTextCharFormat());
+    ++formatOnly_; // one change signal for the whole replacement, raised below
     setPlainText(plain);
+    --formatOnly_;
     QTextCursor caret(document());
     setTextCursor(caret);
-    if (plain.isEmpty())
-        Q_EMIT Change(); // replacing nothing by nothing is still a change of content
+    // Qt counts a replaced text as a fresh, unmodified document; for the editor it is a change
+    // of content, also when nothing was replaced by nothing.
+    Q_EMIT contentChanged();
 }
 
-int RichTextBox::TextLength() const {
+int RichTextBox::textLength() const {
     return document()->characterCount() - 1;
 }
 
-QByteArray RichTextBox::TextRTF() const {
+QByteArray RichTextBox::richText() const {
     return rtf::write(*document());
 }
 
-void RichTextBox::SetTextRTF(const QByteArray& source) {
+void RichTextBox::setRichText(const QByteArray& source) {
     if (source.isEmpty()) {
         document()->clear();
         setCurrentCharFormat(QTextCharFormat());
-        Q_EMIT Change();
+        Q_EMIT contentChanged();
         return;
     }
     try {
         loadRtf(source);
     } catch (const PukanaError&) {
         // Source that is not RTF shows as what it is: text.
-        SetText(cp932::decode(source));
+        setDocumentText(cp932::decode(source));
     }
 }
 
@@ -170,13 +173,13 @@ void RichTextBox::showDocument(QTextDocument* fresh) {
     setDocument(fresh);
     watchDocument();
     setTextCursor(QTextCursor(fresh));
-    Q_EMIT Change();
+    Q_EMIT contentChanged();
 }
 
 void RichTextBox::watchDocument() {
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (formatOnly_ == 0 && (removed > 0 || added > 0))
-            Q_EMIT Change();
+            Q_EMIT contentChanged();
         // Replacing everything starts a background layout by itself; any other edit ends one.
         if (!(removed == 0 && added == document()->characterCount()))
             resumeLayoutLater();
@@ -198,78 +201,78 @@ void RichTextBox::resumeLayoutLater() {
     });
 }
 
-int RichTextBox::SelStart() const {
+int RichTextBox::selectionStart() const {
     return textCursor().selectionStart();
 }
 
-void RichTextBox::SetSelStart(int pos) {
+void RichTextBox::setCaretPosition(int pos) {
     QTextCursor c = textCursor();
-    c.setPosition(qBound(0, pos, TextLength()));
+    c.setPosition(qBound(0, pos, textLength()));
     setTextCursor(c);
 }
 
-int RichTextBox::SelLength() const {
+int RichTextBox::selectionLength() const {
     const QTextCursor c = textCursor();
     return c.selectionEnd() - c.selectionStart();
 }
 
-void RichTextBox::SetSelLength(int length) {
+void RichTextBox::setSelectionLength(int length) {
     QTextCursor c = textCursor();
     const int start = c.selectionStart();
     c.setPosition(start);
-    c.setPosition(qBound(start, start + qMax(0, length), TextLength()), QTextCursor::KeepAnchor);
+    c.setPosition(qBound(start, start + qMax(0, length), textLength()), QTextCursor::KeepAnchor);
     setTextCursor(c);
 }
 
-QString RichTextBox::SelText() const {
+QString RichTextBox::selectedText() const {
     return plainFromRaw(textCursor().selectedText());
 }
 
-void RichTextBox::SetSelText(const QString& text) {
+void RichTextBox::replaceSelection(const QString& text) {
     QTextCursor c = textCursor();
     c.insertText(toDocumentText(text));
     setTextCursor(c);
 }
 
-QByteArray RichTextBox::SelRTF() const {
+QByteArray RichTextBox::selectionRichText() const {
     return rtf::writeSelection(textCursor());
 }
 
-void RichTextBox::SetSelRTF(const QByteArray& source) {
+void RichTextBox::replaceSelectionWithRichText(const QByteArray& source) {
     QTextCursor c = textCursor();
     rtf::insert(source, c);
     setTextCursor(c);
 }
 
-QString RichTextBox::SelFontName() const {
+QString RichTextBox::selectionFontName() const {
     const QTextCharFormat f = textCursor().charFormat();
     const QStringList families = f.fontFamilies().toStringList();
-    return families.isEmpty() ? BaseFont().family() : families.constFirst();
+    return families.isEmpty() ? baseFont().family() : families.constFirst();
 }
 
-void RichTextBox::SetSelFontName(const QString& name) {
+void RichTextBox::setSelectionFontName(const QString& name) {
     QTextCharFormat f;
     f.setFontFamilies({name});
     mergeSelFormat(f);
 }
 
-double RichTextBox::SelFontSize() const {
+double RichTextBox::selectionFontSize() const {
     const double size = textCursor().charFormat().fontPointSize();
-    return size > 0 ? size : BaseFont().pointSizeF();
+    return size > 0 ? size : baseFont().pointSizeF();
 }
 
-void RichTextBox::SetSelFontSize(double points) {
+void RichTextBox::setSelectionFontSize(double points) {
     QTextCharFormat f;
     f.setFontPointSize(points);
     mergeSelFormat(f);
 }
 
-quint32 RichTextBox::SelColor() const {
+quint32 RichTextBox::selectionColour() const {
     const QTextCharFormat f = textCursor().charFormat();
     return f.hasProperty(QTextFormat::ForegroundBrush) ? toBgr(f.foreground().color()) : 0;
 }
 
-void RichTextBox::SetSelColor(quint32 bgr) {
+void RichTextBox::setSelectionColour(quint32 bgr) {
     QTextCharFormat f;
     f.setForeground(fromBgr(bgr));
     mergeSelFormat(f);
@@ -297,34 +300,34 @@ std::optional<bool> RichTextBox::selFlag(bool (*test)(const QTextCharFormat&)) c
     return seen ? seen : std::optional<bool>(test(c.charFormat()));
 }
 
-std::optional<bool> RichTextBox::SelBold() const {
+std::optional<bool> RichTextBox::selectionBold() const {
     return selFlag([](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; });
 }
-void RichTextBox::SetSelBold(bool on) {
+void RichTextBox::setSelectionBold(bool on) {
     QTextCharFormat f;
     f.setFontWeight(on ? QFont::Bold : QFont::Normal);
     mergeSelFormat(f);
 }
-std::optional<bool> RichTextBox::SelItalic() const {
+std::optional<bool> RichTextBox::selectionItalic() const {
     return selFlag([](const QTextCharFormat& f) { return f.fontItalic(); });
 }
-void RichTextBox::SetSelItalic(bool on) {
+void RichTextBox::setSelectionItalic(bool on) {
     QTextCharFormat f;
     f.setFontItalic(on);
     mergeSelFormat(f);
 }
-std::optional<bool> RichTextBox::SelUnderline() const {
+std::optional<bool> RichTextBox::selectionUnderline() const {
     return selFlag([](const QTextCharFormat& f) { return f.fontUnderline(); });
 }
-void RichTextBox::SetSelUnderline(bool on) {
+void RichTextBox::setSelectionUnderline(bool on) {
     QTextCharFormat f;
     f.setFontUnderline(on);
     mergeSelFormat(f);
 }
-std::optional<bool> RichTextBox::SelStrikeThru() const {
+std::optional<bool> RichTextBox::selectionStrikeOut() const {
     return selFlag([](const QTextCharFormat& f) { return f.fontStrikeOut(); });
 }
-void RichTextBox::SetSelStrikeThru(bool on) {
+void RichTextBox::setSelectionStrikeOut(bool on) {
     QTextCharFormat f;
     f.setFontStrikeOut(on);
     mergeSelFormat(f);
@@ -339,7 +342,7 @@ void RichTextBox::mergeSelFormat(const QTextCharFormat& format) {
     --formatOnly_;
 }
 
-void RichTextBox::SetSelAlignment(Alignment alignment) {
+void RichTextBox::setSelectionAlignment(Alignment alignment) {
     QTextBlockFormat f;
     f.setAlignment(alignment == Alignment::Right    ? Qt::AlignRight
                    : alignment == Alignment::Centre ? Qt::AlignHCenter
@@ -350,17 +353,17 @@ void RichTextBox::SetSelAlignment(Alignment alignment) {
     --formatOnly_;
 }
 
-QFont RichTextBox::BaseFont() const {
+QFont RichTextBox::baseFont() const {
     return document()->defaultFont();
 }
 
-void RichTextBox::SetBaseFont(const QFont& font) {
+void RichTextBox::setBaseFont(const QFont& font) {
     ++formatOnly_;
     document()->setDefaultFont(font);
     --formatOnly_;
 }
 
-void RichTextBox::SetRightMargin(double twips) {
+void RichTextBox::setWrapWidth(double twips) {
     rightMargin_ = twips;
     const int px = qMax(1, twipsToPixels(twips));
     // A relayout of a long document is costly: only when the width really changes.
@@ -370,7 +373,7 @@ void RichTextBox::SetRightMargin(double twips) {
         setLineWrapColumnOrWidth(px);
 }
 
-void RichTextBox::SelPrint(Printer& printer) const {
+void RichTextBox::printSelectionTo(Printer& printer) const {
     const QTextCursor c = textCursor();
     std::unique_ptr<QTextDocument> doc;
     if (c.hasSelection()) {
@@ -383,27 +386,27 @@ void RichTextBox::SelPrint(Printer& printer) const {
     printer.printDocument(*doc);
 }
 
-void RichTextBox::SendKeys(const QString& keys) {
+void RichTextBox::typeKeys(const QString& keys) {
     sendKeys(this, keys);
 }
 
 void RichTextBox::focusInEvent(QFocusEvent* event) {
     QTextEdit::focusInEvent(event);
-    Q_EMIT GotFocus();
+    Q_EMIT focusReceived();
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent* event) {
-    Q_EMIT MouseDown(int(event->button()), (event->modifiers() & Qt::ShiftModifier) ? 1 : 0,
-                     pixelsToTwips(event->position().toPoint().x()),
-                     pixelsToTwips(event->position().toPoint().y()));
+    Q_EMIT mousePressed(int(event->button()), (event->modifiers() & Qt::ShiftModifier) ? 1 : 0,
+                        pixelsToTwips(event->position().toPoint().x()),
+                        pixelsToTwips(event->position().toPoint().y()));
     QTextEdit::mousePressEvent(event);
 }
 
 void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
     QTextEdit::mouseReleaseEvent(event);
-    Q_EMIT MouseUp(int(event->button()), (event->modifiers() & Qt::ShiftModifier) ? 1 : 0,
-                   pixelsToTwips(event->position().toPoint().x()),
-                   pixelsToTwips(event->position().toPoint().y()));
+    Q_EMIT mouseReleased(int(event->button()), (event->modifiers() & Qt::ShiftModifier) ? 1 : 0,
+                         pixelsToTwips(event->position().toPoint().x()),
+                         pixelsToTwips(event->position().toPoint().y()));
 }
 
 } // namespace pukana

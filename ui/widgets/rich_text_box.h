@@ -1,7 +1,7 @@
 // The document view: a QTextEdit showing the document session's text, offering the members
 // the editor's controllers use (plain-text positions, selection, character and paragraph
-// format, rich text). It raises Change after every content change, before the changing call
-// returns, and every content change marks the session modified.
+// format, rich text). It raises contentChanged after every content change, before the
+// changing call returns, and every content change marks the session modified.
 #pragma once
 
 #include <QByteArray>
@@ -22,73 +22,73 @@ public:
     explicit RichTextBox(DocumentSession& session, QWidget* parent = nullptr);
 
     /// The whole plain text; every line break (paragraph or line) is one "\n".
-    QString Text() const;
+    QString documentText() const;
     /// Replaces the content with plain text ("\r\n", "\r" and "\n" each start a new line).
-    void SetText(const QString& text);
-    /// Number of positions in Text().
-    int TextLength() const;
+    void setDocumentText(const QString& text);
+    /// Number of positions in documentText().
+    int textLength() const;
 
     /// The whole document as Rich Text Format source.
-    QByteArray TextRTF() const;
+    QByteArray richText() const;
     /// Replaces the content by rendering RTF source; "" clears content and formatting.
     /// Source that is not RTF is shown as plain text.
-    void SetTextRTF(const QByteArray& rtf);
+    void setRichText(const QByteArray& rtf);
 
-    int SelStart() const;
+    int selectionStart() const;
     /// Puts the caret at `pos` (clamped) with nothing selected.
-    void SetSelStart(int pos);
-    int SelLength() const;
-    /// Selects `length` positions from SelStart (clamped to the end).
-    void SetSelLength(int length);
-    QString SelText() const;
+    void setCaretPosition(int pos);
+    int selectionLength() const;
+    /// Selects `length` positions from selectionStart() (clamped to the end).
+    void setSelectionLength(int length);
+    QString selectedText() const;
     /// Replaces the selection (or inserts at the caret); the caret ends after the new text.
-    void SetSelText(const QString& text);
-    QByteArray SelRTF() const;
+    void replaceSelection(const QString& text);
+    QByteArray selectionRichText() const;
     /// Replaces the selection with formatted text from RTF source.
-    void SetSelRTF(const QByteArray& rtf);
+    void replaceSelectionWithRichText(const QByteArray& rtf);
 
     // Character format of the selection (or of what is typed next). The boolean getters
     // give nullopt when the selection mixes both values.
-    QString SelFontName() const;
-    void SetSelFontName(const QString& name);
-    double SelFontSize() const;
-    void SetSelFontSize(double points);
+    QString selectionFontName() const;
+    void setSelectionFontName(const QString& name);
+    double selectionFontSize() const;
+    void setSelectionFontSize(double points);
     /// Colour as 0x00BBGGRR.
-    quint32 SelColor() const;
-    void SetSelColor(quint32 bgr);
-    std::optional<bool> SelBold() const;
-    void SetSelBold(bool on);
-    std::optional<bool> SelItalic() const;
-    void SetSelItalic(bool on);
-    std::optional<bool> SelUnderline() const;
-    void SetSelUnderline(bool on);
-    std::optional<bool> SelStrikeThru() const;
-    void SetSelStrikeThru(bool on);
+    quint32 selectionColour() const;
+    void setSelectionColour(quint32 bgr);
+    std::optional<bool> selectionBold() const;
+    void setSelectionBold(bool on);
+    std::optional<bool> selectionItalic() const;
+    void setSelectionItalic(bool on);
+    std::optional<bool> selectionUnderline() const;
+    void setSelectionUnderline(bool on);
+    std::optional<bool> selectionStrikeOut() const;
+    void setSelectionStrikeOut(bool on);
     /// Paragraph alignment of the selected paragraphs.
-    void SetSelAlignment(Alignment alignment);
+    void setSelectionAlignment(Alignment alignment);
 
     /// The control's base font (used for new text and plain documents).
-    QFont BaseFont() const;
-    void SetBaseFont(const QFont& font);
+    QFont baseFont() const;
+    void setBaseFont(const QFont& font);
 
     /// Wrap width in twips from the left edge.
-    double RightMargin() const { return rightMargin_; }
-    void SetRightMargin(double twips);
+    double wrapWidth() const { return rightMargin_; }
+    void setWrapWidth(double twips);
 
     /// Renders the selection, or the whole document when nothing is selected, to the
     /// printer, at the page width. Throws PukanaError when printing fails.
-    void SelPrint(Printer& printer) const;
+    void printSelectionTo(Printer& printer) const;
 
     /// Sends a keystroke string ("{LEFT}", "+{RIGHT}", "{BS}", "{DEL}", "{UP}", "{DOWN}",
     /// "~") to this control, processed before the call returns.
-    void SendKeys(const QString& keys);
+    void typeKeys(const QString& keys);
 
 Q_SIGNALS:
-    void Change();
-    void GotFocus();
+    void contentChanged();
+    void focusReceived();
     /// Mouse button (Qt::MouseButton), shift state, X and Y in twips.
-    void MouseDown(int button, int shift, double x, double y);
-    void MouseUp(int button, int shift, double x, double y);
+    void mousePressed(int button, int shift, double x, double y);
+    void mouseReleased(int button, int shift, double x, double y);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -105,7 +105,7 @@ private:
 
     DocumentSession& session_;
     double rightMargin_ = 0;
-    int formatOnly_ = 0; // > 0 while a change touches only formatting
+    int formatOnly_ = 0; // > 0 while a change raises no change signal of its own
     bool layoutResumePending_ = false;
 };
 

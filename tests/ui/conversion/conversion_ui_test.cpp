@@ -47,11 +47,11 @@ protected:
     }
     /// The document's text with its selection set, then the menu's or the key's conversion.
     void convert(const QString& text, int start, int length, bool byKey = false) {
-        T1()->setFocus();
+        view()->setFocus();
         inputTarget().set(InputTarget::Box::Document);
-        T1()->SetText(text);
-        T1()->SetSelStart(start);
-        T1()->SetSelLength(length);
+        view()->setDocumentText(text);
+        view()->setCaretPosition(start);
+        view()->setSelectionLength(length);
         byKey ? button("btn_henkan")->click() : action("m_xf")->trigger();
     }
     void clickItem(int row, Qt::MouseButton button = Qt::LeftButton) {
@@ -65,7 +65,7 @@ protected:
             texts << list()->item(row)->text();
         return texts;
     }
-    RichTextBox* T1() const { return documentView(); }
+    RichTextBox* view() const { return documentView(); }
     QListWidget* list() const { return candidateList(); }
 };
 
@@ -76,11 +76,11 @@ TEST_F(ConversionUi, KeyConvertsBothDictionariesInOrderAndAClickCommits) {
     ASSERT_EQ(list()->count(), 3); // カンジ, 漢字 (main dictionary), 幹事 (the user's)
     EXPECT_TRUE(list()->isVisible() && list()->hasFocus());
     // Taking the focus chose nothing: the document and its selection wait for the choice.
-    EXPECT_EQ(T1()->SelText(), u"かんじ"_s);
+    EXPECT_EQ(view()->selectedText(), u"かんじ"_s);
     clickItem(1);
-    EXPECT_EQ(T1()->Text(), u"x漢字y"_s);
+    EXPECT_EQ(view()->documentText(), u"x漢字y"_s);
     EXPECT_FALSE(list()->isVisible());
-    EXPECT_EQ(T1()->SelStart(), 3);
+    EXPECT_EQ(view()->selectionStart(), 3);
 }
 
 TEST_F(ConversionUi, KeyboardMoveAndAssistiveSelectionCommitTheWholeSelection) {
@@ -88,18 +88,18 @@ TEST_F(ConversionUi, KeyboardMoveAndAssistiveSelectionCommitTheWholeSelection) {
     convert(u"  かんじ\nあ"_s, 0, 6);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(list(), &down); // the first Down commits the first candidate
-    EXPECT_EQ(T1()->Text(), u"カンジあ"_s);
-    EXPECT_TRUE(T1()->hasFocus());
+    EXPECT_EQ(view()->documentText(), u"カンジあ"_s);
+    EXPECT_TRUE(view()->hasFocus());
     // What a screen reader does: select a row, never click it.
     convert(u"かんじ"_s, 0, 3);
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(list());
     ASSERT_TRUE(access && access->tableInterface());
     EXPECT_TRUE(access->tableInterface()->selectRow(2));
-    EXPECT_EQ(T1()->Text(), u"幹事"_s);
+    EXPECT_EQ(view()->documentText(), u"幹事"_s);
 }
 
 TEST_F(ConversionUi, FileNameBoxIsTheTargetWhenItHadTheFocusLast) {
-    T1()->SetText(u"かんじ"_s);
+    view()->setDocumentText(u"かんじ"_s);
     fileNameBox()->setFocus();
     inputTarget().set(InputTarget::Box::FileName);
     fileNameBox()->setText(u"かんじ.txt"_s);
@@ -108,14 +108,14 @@ TEST_F(ConversionUi, FileNameBoxIsTheTargetWhenItHadTheFocusLast) {
     clickItem(2);
     EXPECT_EQ(fileNameBox()->text(), u"幹事.txt"_s);
     EXPECT_TRUE(fileNameBox()->hasFocus());
-    EXPECT_EQ(T1()->Text(), u"かんじ"_s);
+    EXPECT_EQ(view()->documentText(), u"かんじ"_s);
 }
 
 TEST_F(ConversionUi, NothingToConvertOrNoCandidateBeepsAndTheListGoesAwayWithoutAChoice) {
     convert(u"かんじ"_s, 0, 3);
     clickItem(1, Qt::RightButton);
     EXPECT_FALSE(list()->isVisible());
-    EXPECT_EQ(T1()->Text(), u"かんじ"_s);
+    EXPECT_EQ(view()->documentText(), u"かんじ"_s);
     // Nothing selected, then only a line break: a beep, the list untouched.
     convert(u"かんじ\nx"_s, 1, 0);
     convert(u"かんじ\nx"_s, 3, 1);
@@ -125,25 +125,25 @@ TEST_F(ConversionUi, NothingToConvertOrNoCandidateBeepsAndTheListGoesAwayWithout
     convert(u"kanji"_s, 0, 5);
     EXPECT_EQ(platform.beeps, 3);
     EXPECT_TRUE(list()->isHidden() && list()->count() == 0);
-    EXPECT_TRUE(T1()->hasFocus());
+    EXPECT_TRUE(view()->hasFocus());
 }
 
 TEST_F(ConversionUi, MouseReleasePlacesTheListInsideTheWindowNeverAtANegativePlace) {
     const QSize size = list()->size();
     const QSize area = window->clientArea()->size();
     // Near the top left: 200 twips right of and below the release.
-    sendMouse(T1()->viewport(), QEvent::MouseButtonRelease, QPoint(10, 20), Qt::RightButton);
+    sendMouse(view()->viewport(), QEvent::MouseButtonRelease, QPoint(10, 20), Qt::RightButton);
     EXPECT_EQ(list()->pos(), QPoint(twipsToPixels(150 + 200), twipsToPixels(300 + 200)));
     // Near the bottom right: flush against both edges; the menu's conversion shows it there.
-    sendMouse(T1()->viewport(), QEvent::MouseButtonRelease,
-              QPoint(T1()->width() - 2, T1()->height() - 2), Qt::LeftButton);
+    sendMouse(view()->viewport(), QEvent::MouseButtonRelease,
+              QPoint(view()->width() - 2, view()->height() - 2), Qt::LeftButton);
     convert(u"かんじ"_s, 0, 3);
     EXPECT_EQ(list()->pos(), QPoint(area.width() - size.width(), area.height() - size.height()));
     // A window smaller than the list: its top-left corner stays in view.
     window->resize(60, 60);
     QApplication::processEvents();
     ASSERT_LT(window->clientArea()->width(), size.width());
-    sendMouse(T1()->viewport(), QEvent::MouseButtonRelease, QPoint(0, 0), Qt::LeftButton);
+    sendMouse(view()->viewport(), QEvent::MouseButtonRelease, QPoint(0, 0), Qt::LeftButton);
     EXPECT_EQ(list()->pos(), QPoint(0, 0));
 }
 
@@ -166,6 +166,6 @@ TEST_F(ConversionUi, EngineConversionsFollowTheDictionaryCandidatesAndCommitLike
                                             engine.get()));
     EXPECT_EQ(items().value(1), sentence); // after the katakana form
     clickItem(1);
-    EXPECT_EQ(T1()->Text(), u"x今日はいい天気ですy"_s);
+    EXPECT_EQ(view()->documentText(), u"x今日はいい天気ですy"_s);
     EXPECT_FALSE(list()->isVisible());
 }

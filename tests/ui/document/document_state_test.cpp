@@ -25,6 +25,7 @@ TEST_F(DocumentState, NewDocumentAndNameBox) {
         const PathParts parts = splitDocumentPath(path);
         EXPECT_EQ(parts.fileDir + fileNameBox()->text() + parts.fileExt, path);
     }
+    EXPECT_FALSE(document().isModified()); // naming from code is no change
     EXPECT_EQ(lineColor(), QColor(Qt::blue));
     // Typing into the box renames the next save target.
     document().setPath(u"/d/memo.txt"_s);
@@ -34,6 +35,11 @@ TEST_F(DocumentState, NewDocumentAndNameBox) {
     EXPECT_TRUE(document().isModified());
     typeName(u"sub/x"_s);
     EXPECT_EQ(caption(), u"/d/sub/x.txt"_s);
+    EXPECT_EQ(fileNameBox()->text(), u"x"_s);
+    // An emptied box names a new document.
+    typeName(QString());
+    EXPECT_EQ(fileNameBox()->text(), u"新規"_s);
+    EXPECT_EQ(caption(), u"/d/sub/新規.txt"_s);
 }
 
 // The save question before 0: new, 1: open and 2: a recent-file entry.
@@ -62,17 +68,17 @@ TEST_P(SaveQuestion, CancelNoAndYes) {
     run();
     ASSERT_EQ(platform.fileRequests.size(), 1);
     EXPECT_TRUE(platform.fileRequests[0].save);
-    EXPECT_EQ(t1().Text(), u"mine"_s);
+    EXPECT_EQ(t1().documentText(), u"mine"_s);
     platform.msgAnswers = {MessageResult::No};
     run();
-    EXPECT_EQ(t1().Text(), goneOn);
+    EXPECT_EQ(t1().documentText(), goneOn);
     modify(u"mine"_s);
     platform.msgAnswers = {MessageResult::Yes};
     platform.fileAnswers.clear(); // answers left by commands that stopped
     choose(files.filePath(u"mine.txt"_s));
     run();
     EXPECT_TRUE(readBytes(files.filePath(u"mine.txt"_s)).contains("mine"));
-    EXPECT_EQ(t1().Text(), goneOn);
+    EXPECT_EQ(t1().documentText(), goneOn);
     EXPECT_FALSE(document().isModified());
 }
 
@@ -80,44 +86,56 @@ INSTANTIATE_TEST_SUITE_P(NewOpenRecent, SaveQuestion, ::testing::Values(0, 1, 2)
 
 TEST_F(DocumentState, WrapSwitchesMarginAndMarker) {
     documentView()->setFixedWidth(twipsToPixels(1350));
-    t1().SetText(u"abcdef"_s);
+    t1().setDocumentText(u"abcdef"_s);
     select(2, 3);
     action("M_Wrap")->trigger();
     EXPECT_FALSE(markerShown());
     // The selection collapses to its start; a narrow window keeps the page margin.
-    EXPECT_EQ(t1().SelStart() + t1().SelLength(), 2);
-    EXPECT_EQ(t1().RightMargin(), platform.recordingPrinter.widthTwips);
+    EXPECT_EQ(t1().selectionStart() + t1().selectionLength(), 2);
+    EXPECT_EQ(t1().wrapWidth(), platform.recordingPrinter.widthTwips);
     documentView()->setFixedWidth(twipsToPixels(6000));
     controller<WrapController>().apply();
-    EXPECT_EQ(t1().RightMargin(), 6000 - 400);
+    EXPECT_EQ(t1().wrapWidth(), 6000 - 400);
 }
 
 TEST_F(DocumentState, DroppingFormattingKeepsTheCharacters) {
-    t1().SetText(u"太字\nふつう"_s);
+    t1().setDocumentText(u"太字\nふつう"_s);
     select(0, 2);
-    t1().SetSelBold(true);
+    t1().setSelectionBold(true);
     platform.msgAnswers = {MessageResult::Cancel};
     controller<TextModeController>().dropFormatting();
     select(0, 2);
-    EXPECT_EQ(t1().SelBold(), true);
+    EXPECT_EQ(t1().selectionBold(), true);
+    document().setModified(false);
     controller<TextModeController>().dropFormatting(); // OK by default
-    EXPECT_EQ(t1().Text(), u"太字\nふつう\n"_s);
+    EXPECT_EQ(t1().documentText(), u"太字\nふつう\n"_s);
+    EXPECT_TRUE(document().isModified());
     select(0, 2);
-    EXPECT_EQ(t1().SelBold(), false);
+    EXPECT_EQ(t1().selectionBold(), false);
 
     // Characters Shift JIS cannot hold need consent.
-    t1().SetText(u"a😀b"_s);
+    t1().setDocumentText(u"a😀b"_s);
     platform.msgAnswers = {MessageResult::Ok, MessageResult::No};
     controller<TextModeController>().dropFormatting();
-    EXPECT_EQ(t1().Text(), u"a😀b"_s);
+    EXPECT_EQ(t1().documentText(), u"a😀b"_s);
     platform.msgAnswers = {MessageResult::Ok, MessageResult::Yes};
     controller<TextModeController>().dropFormatting();
-    EXPECT_EQ(t1().Text(), u"a?b\n"_s);
+    EXPECT_EQ(t1().documentText(), u"a?b\n"_s);
     // An unusable scratch file leaves the document alone.
     state().paths.dataDir = files.filePath(u"missing/"_s);
     controller<TextModeController>().dropFormatting();
-    EXPECT_EQ(t1().Text(), u"a?b\n"_s);
+    EXPECT_EQ(t1().documentText(), u"a?b\n"_s);
     EXPECT_EQ(platform.messages.last().style, MessageStyle::OkExclamation);
+
+    // Showing the source and rendering it again are changes too, and give back the text.
+    document().setModified(false);
+    controller<TextModeController>().richToPlainText();
+    EXPECT_TRUE(t1().documentText().startsWith(u"{\\rtf1"_s));
+    EXPECT_TRUE(document().isModified());
+    document().setModified(false);
+    controller<TextModeController>().plainToRichText();
+    EXPECT_TRUE(t1().documentText().startsWith(u"a?b"_s));
+    EXPECT_TRUE(document().isModified());
 }
 
 TEST_F(DocumentState, RecentFilesSurviveARestartWithKeyboardAndFont) {

@@ -35,12 +35,12 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     void select(int start, int length) {
-        t1().SetSelStart(start);
-        t1().SetSelLength(length);
+        t1().setCaretPosition(start);
+        t1().setSelectionLength(length);
     }
     /// Makes the document unsaved by typing into it.
     void modify(const QString& text = QStringLiteral("かな")) {
-        t1().SetSelText(text);
+        t1().replaceSelection(text);
         ASSERT_TRUE(document().isModified());
     }
     /// The user replaces the file-name box's text by typing `name`.

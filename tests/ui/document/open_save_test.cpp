@@ -16,7 +16,7 @@ using Opening = test::DocumentWindow;
 TEST_F(Opening, PlainAndRichText) {
     const QString path = fileWith(u"three.txt"_s, cp932::encode(u"いち\r\nに\rさん"_s));
     fileController().open(path);
-    EXPECT_EQ(t1().Text(), u"いち\nに\nさん\n"_s);
+    EXPECT_EQ(t1().documentText(), u"いち\nに\nさん\n"_s);
     EXPECT_EQ(state().recentFiles.path(1 - 1), path);
     // Lone line feeds stay in their line and are saved back as they were.
     const QString lf = fileWith(u"lf.txt"_s, "a\nb\nc");
@@ -27,11 +27,11 @@ TEST_F(Opening, PlainAndRichText) {
     EXPECT_EQ(readBytes(lf), "a\nb\nc\r\n");
     // Bad bytes and short names open without failing.
     fileController().open(fileWith(u"ab"_s, QByteArray("x\x81\0y\r\n\xFF", 7)));
-    EXPECT_EQ(t1().Text().size(), 7); // x, replacement, NUL, y, line end, 0xFF, line end
+    EXPECT_EQ(t1().documentText().size(), 7); // x, replacement, NUL, y, line end, 0xFF, line end
     EXPECT_EQ(caption(), files.filePath(u"ab"_s));
     // Rich text opens at the page width.
     fileController().open(fileWith(u"A.RTF"_s, "{\\rtf1\\ansi {\\b bold} plain\\par}"));
-    EXPECT_TRUE(t1().Text().startsWith(u"bold plain"_s));
+    EXPECT_TRUE(t1().documentText().startsWith(u"bold plain"_s));
     EXPECT_FALSE(action("M_Wrap")->isChecked());
     EXPECT_TRUE(platform.messages.isEmpty());
 }
@@ -77,7 +77,7 @@ TEST_F(Opening, LongTextEditedWhileBeingLaidOutIsLaidOutToItsEnd) {
     const QTextDocument* d = t1().document();
     // Opening leaves most of the text to the background layout.
     ASSERT_EQ(d->lastBlock().layout()->lineCount(), 0);
-    t1().SendKeys(u"x"_s);
+    t1().typeKeys(u"x"_s);
     QElapsedTimer limit;
     limit.start();
     while (d->lastBlock().layout()->lineCount() == 0 && limit.elapsed() < 20000)
@@ -98,14 +98,14 @@ TEST_F(Saving, NewDocumentGoesToTheDesktopWithoutADialog) {
     EXPECT_TRUE(readBytes(target).startsWith("{\\rtf"));
     EXPECT_EQ(state().recentFiles.count(), 0); // saving in place leaves the recent files
     // After a rich-text save the text is laid out at the page width, the mark unchanged.
-    EXPECT_EQ(t1().RightMargin(), platform.recordingPrinter.widthTwips);
+    EXPECT_EQ(t1().wrapWidth(), platform.recordingPrinter.widthTwips);
     EXPECT_TRUE(action("M_Wrap")->isChecked());
 }
 
 TEST_F(Saving, SaveAsAsksBeforeOverwritingAndNamesDecideTheFormat) {
-    t1().SetText(u"一\n二"_s);
+    t1().setDocumentText(u"一\n二"_s);
     select(0, 1);
-    t1().SetSelBold(true);
+    t1().setSelectionBold(true);
     const QString path = fileWith(u"word.doc"_s, "keep");
     choose(path);
     action("M_SaveAs")->trigger();

@@ -20,8 +20,8 @@ protected:
         document().setPath(QStringLiteral("/docs/memo.rtf"));
     }
     void select(int start, int length) {
-        documentView()->SetSelStart(start);
-        documentView()->SetSelLength(length);
+        documentView()->setCaretPosition(start);
+        documentView()->setSelectionLength(length);
     }
     void item(int index) { editItems()[index]->trigger(); }
     /// A right or left press inside the document, as the user makes it.
@@ -46,7 +46,7 @@ protected:
 
 TEST_F(EditMenu, MenuBarAndContextRulesFollowSelectionAndClipboard) {
     platform.clipboardSet(QStringLiteral("plain"), QByteArray());
-    documentView()->SetText(QStringLiteral("かんじ"));
+    documentView()->setDocumentText(QStringLiteral("かんじ"));
     openFromMenuBar();
     EXPECT_EQ(states(), QStringLiteral("00101"));
     press(Qt::RightButton);
@@ -75,28 +75,28 @@ TEST_F(EditMenu, FontItemFollowsTheCaptionsLastFourCharacters) {
 }
 
 TEST_F(EditMenu, CutThenPasteBringsBackTheFormattingAndDeleteLeavesTheClipboard) {
-    documentView()->SetText(QStringLiteral("あいう漢字"));
+    documentView()->setDocumentText(QStringLiteral("あいう漢字"));
     select(3, 2);
-    documentView()->SetSelBold(true);
+    documentView()->setSelectionBold(true);
     item(Cut);
-    EXPECT_EQ(documentView()->Text(), QStringLiteral("あいう"));
+    EXPECT_EQ(documentView()->documentText(), QStringLiteral("あいう"));
     item(Paste);
-    EXPECT_EQ(documentView()->Text(), QStringLiteral("あいう漢字"));
+    EXPECT_EQ(documentView()->documentText(), QStringLiteral("あいう漢字"));
     select(3, 2);
-    EXPECT_EQ(documentView()->SelBold(), std::optional<bool>(true));
+    EXPECT_EQ(documentView()->selectionBold(), std::optional<bool>(true));
     item(Delete);
-    EXPECT_EQ(documentView()->Text(), QStringLiteral("あいう"));
+    EXPECT_EQ(documentView()->documentText(), QStringLiteral("あいう"));
     EXPECT_EQ(platform.clipText, QStringLiteral("漢字"));
 
     // Plain text from another program, also beside damaged rich text, pastes as text.
     platform.clipboardSet(QStringLiteral("外から\r\n次"), QByteArrayLiteral("not rich text"));
     select(1, 1);
     item(Paste);
-    EXPECT_EQ(documentView()->Text(), QStringLiteral("あ外から\n次う"));
+    EXPECT_EQ(documentView()->documentText(), QStringLiteral("あ外から\n次う"));
 }
 
 TEST_F(EditMenu, FileNameBoxTargetRefusesTheFourCommandsButNotCopyAll) {
-    documentView()->SetText(QStringLiteral("本文\n二"));
+    documentView()->setDocumentText(QStringLiteral("本文\n二"));
     select(0, 2);
     platform.clipboardSet(QStringLiteral("before"), QByteArray());
     inputTarget().set(InputTarget::Box::FileName);
@@ -108,7 +108,7 @@ TEST_F(EditMenu, FileNameBoxTargetRefusesTheFourCommandsButNotCopyAll) {
     EXPECT_EQ(platform.clipText, QStringLiteral("本文\n二"));
 
     // Copying all of an empty document still replaces the clipboard, rich text included.
-    documentView()->SetText(QString());
+    documentView()->setDocumentText(QString());
     platform.clipboardSet(QStringLiteral("old"), QByteArrayLiteral("{\\rtf1 old}"));
     action("M_CopyAll")->trigger();
     EXPECT_TRUE(platform.clipHasText && platform.clipText.isEmpty() &&

@@ -20,13 +20,13 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         document().setPath(QStringLiteral("/docs/memo.rtf"));
-        documentView()->SetText(QStringLiteral("太字と普通\n二段目"));
+        documentView()->setDocumentText(QStringLiteral("太字と普通\n二段目"));
         document().setModified(false);
     }
     RichTextBox& box() { return *documentView(); }
     void select(int start, int length) {
-        box().SetSelStart(start);
-        box().SetSelLength(length);
+        box().setCaretPosition(start);
+        box().setSelectionLength(length);
     }
     bool centred(int paragraph) {
         return box().document()->findBlockByNumber(paragraph).blockFormat().alignment() &
@@ -38,7 +38,7 @@ protected:
 
 TEST_F(Format, FontDialogAndAlignmentPictures) {
     select(0, 2);
-    box().SetSelFontSize(20);
+    box().setSelectionFontSize(20);
     document().setModified(false);
     action("m_font")->trigger(); // nothing scripted: Cancel
     EXPECT_EQ(platform.fontRequests.at(0).size, 20);
@@ -47,7 +47,7 @@ TEST_F(Format, FontDialogAndAlignmentPictures) {
     platform.fontAnswers.push_back(platform.fontRequests[0]);
     action("m_font")->trigger();
     EXPECT_TRUE(document().isModified());
-    EXPECT_EQ(box().SelFontSize(), 20) << "the 3-point reset must not remain";
+    EXPECT_EQ(box().selectionFontSize(), 20) << "the 3-point reset must not remain";
 
     // Bold is mixed over 太字と普通: the dialog shows its last state, OK sets it throughout.
     FontChoice mincho{QStringLiteral("ＭＳ 明朝"), 15, true, true, true, true, 0xFF00};
@@ -58,8 +58,8 @@ TEST_F(Format, FontDialogAndAlignmentPictures) {
     select(0, 5);
     action("m_font")->trigger();
     EXPECT_TRUE(platform.fontRequests.at(3).bold);
-    EXPECT_EQ(box().SelBold(), std::optional<bool>(false));
-    EXPECT_EQ(box().SelColor(), 0x00FF00u);
+    EXPECT_EQ(box().selectionBold(), std::optional<bool>(false));
+    EXPECT_EQ(box().selectionColour(), 0x00FF00u);
 
     // Alignment acts on whole paragraphs in rich text and beeps in plain text.
     select(1, 2);
@@ -78,7 +78,8 @@ TEST_F(Format, PrintsSelectionOrWholeDocumentAndReportsFailuresOnce) {
     action("M_Printer")->trigger();
     select(0, 0);
     action("M_Printer")->trigger();
-    EXPECT_EQ(printer().printedTexts, QStringList({QStringLiteral("二段目"), box().Text()}));
+    EXPECT_EQ(printer().printedTexts,
+              QStringList({QStringLiteral("二段目"), box().documentText()}));
     EXPECT_TRUE(platform.messages.isEmpty() && !document().isModified());
     EXPECT_EQ(platform.pointerChanges, balanced + balanced);
 
@@ -107,8 +108,8 @@ TEST_F(Format, RendersToPdfAtTheWrapWidthAcrossPages) {
     QString text = QString(300, u'あ'); // one long paragraph, then lines for several pages
     for (int i = 1; i <= 120; ++i)
         text += QStringLiteral("\nぎょう%1").arg(i);
-    box().SetText(text);
-    box().SetRightMargin(qtPrinter.pageWidthTwips()); // the page-width wrap
+    box().setDocumentText(text);
+    box().setWrapWidth(qtPrinter.pageWidthTwips()); // the page-width wrap
     action("M_Printer")->trigger();
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.lastMessage().toStdString();
 

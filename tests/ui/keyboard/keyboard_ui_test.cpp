@@ -52,7 +52,7 @@ TEST_F(KeyboardUi, ModeClicksRereadTheFileAndAFailureKeepsTheOldCaptions) {
 }
 
 TEST_F(KeyboardUi, KeysActOnTheBoxThatLastHadTheFocus) {
-    documentView()->SetText(QStringLiteral("かな"));
+    documentView()->setDocumentText(QStringLiteral("かな"));
     fileNameBox()->setText(QStringLiteral("abc"));
     clickInto(fileNameBox());
     fileNameBox()->setCursorPosition(2);
@@ -69,15 +69,15 @@ TEST_F(KeyboardUi, KeysActOnTheBoxThatLastHadTheFocus) {
     EXPECT_EQ(platform.beeps, 3);
     EXPECT_EQ(fileNameBox()->text(), QStringLiteral("aあc"));
     EXPECT_EQ(QApplication::focusWidget(), fileNameBox());
-    EXPECT_EQ(documentView()->Text(), QStringLiteral("かな"));
+    EXPECT_EQ(documentView()->documentText(), QStringLiteral("かな"));
 
     // Back into the document: keys act there and mark it modified.
     document().setModified(false);
     clickInto(documentView());
-    documentView()->SetSelStart(2);
+    documentView()->setCaretPosition(2);
     keys()[1]->click();
     button("btn_cr")->click();
-    EXPECT_EQ(documentView()->Text(), QStringLiteral("かなあ\n"));
+    EXPECT_EQ(documentView()->documentText(), QStringLiteral("かなあ\n"));
     EXPECT_TRUE(document().isModified());
     // A mode click makes the document the target again.
     clickInto(fileNameBox());

@@ -15,12 +15,12 @@ using namespace Qt::StringLiterals;
 class SearchUi : public test::WindowFixture {
 protected:
     void document(const QString& text, int selStart, int selLength = 0) {
-        documentView()->SetText(text);
-        documentView()->SetSelStart(selStart);
-        documentView()->SetSelLength(selLength);
+        documentView()->setDocumentText(text);
+        documentView()->setCaretPosition(selStart);
+        documentView()->setSelectionLength(selLength);
     }
     std::pair<int, int> sel() const {
-        return {documentView()->SelStart(), documentView()->SelLength()};
+        return {documentView()->selectionStart(), documentView()->selectionLength()};
     }
     /// Opens the find dialog, lets `act` work it, and returns the text it opened with.
     QString openDialog(const std::function<void(FindDialog&)>& act) {

@@ -36,7 +36,7 @@ TEST_P(Shutdown, EveryBranchOfTheQuestion) {
     EXPECT_FALSE(leave()); // nothing unsaved: no question
     EXPECT_TRUE(platform.messages.isEmpty());
 
-    documentView()->SetSelText(u"かんじ"_s);
+    documentView()->replaceSelection(u"かんじ"_s);
     action("M_KB")->trigger();
     platform.msgAnswers = {MessageResult::Cancel};
     EXPECT_TRUE(leave());
@@ -59,7 +59,7 @@ TEST_P(Shutdown, EveryBranchOfTheQuestion) {
     EXPECT_FALSE(leave());
     EXPECT_TRUE(QFileInfo::exists(chosen.fileName));
 
-    documentView()->SetSelText(u"かんじ"_s);
+    documentView()->replaceSelection(u"かんじ"_s);
     platform.msgAnswers = {MessageResult::No};
     EXPECT_FALSE(leave());
 }

@@ -43,8 +43,8 @@ TEST_F(SlotErrors, FailingCommandsShowTheirMessageAndTheEditorGoesOn) {
         EXPECT_EQ(platform.messages.size(), shown + 1) << what;
         EXPECT_FALSE(platform.endedWith.has_value()) << what;
         // The editor still takes input.
-        documentView()->SetText(u"つづき"_s);
-        EXPECT_EQ(documentView()->Text(), u"つづき"_s) << what;
+        documentView()->setDocumentText(u"つづき"_s);
+        EXPECT_EQ(documentView()->documentText(), u"つづき"_s) << what;
     }
     EXPECT_TRUE(window->isVisible());
 }
