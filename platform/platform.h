@@ -127,6 +127,9 @@ public:
     virtual QString documentsDir() const = 0;
     /// The user's data folder, for files that cannot be written beside the program.
     virtual QString userDataDir() const = 0;
+    /// Folder of the conversion engine's language model; empty for the model installed with
+    /// the engine.
+    virtual QString conversionModelDir() const { return QString(); }
     /// Ends the editor with `code`: the event loop ends once the current handler returns,
     /// and the program leaves main normally.
     virtual void quit(int code) = 0;

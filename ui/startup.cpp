@@ -13,6 +13,7 @@
 #include "ui/input_target.h"
 
 #include <QDir>
+#include <QTimer>
 #include <QWidget>
 
 namespace pukana {
@@ -26,6 +27,8 @@ QString appDirFrom(const QString& directory) {
 }
 
 namespace {
+
+constexpr std::chrono::milliseconds EngineLoadDelay{500};
 
 void findFolders(ProgramPaths& paths, Platform& platform) {
     paths.appDir = appDirFrom(platform.executableDir());
@@ -87,6 +90,9 @@ void runStartup(const StartupParts& parts, SplashWindow* splash,
     step("DocFocus");
     parts.inputTarget.set(InputTarget::Box::Document);
     step("default pointer");
+    // The conversion engine's model loads once the window is up and idle, so start-up does
+    // not wait for it.
+    QTimer::singleShot(EngineLoadDelay, &parts.conversion, &ConversionController::startEngine);
 }
 
 } // namespace pukana

@@ -19,11 +19,13 @@ const QString kUserName = u"pukana2.dic"_s;
 // Far above what the slots can take; a larger file is not a dictionary.
 constexpr qint64 kLargestDictionary = qint64(32) << 20;
 
-// True when `dir`/pukana2.dic exists or could be created empty. An existing file is never
-// touched.
-bool ensureUserDic(const QString& path) {
+// True when `path` exists or, when `create`, could be created empty. An existing file is
+// never touched.
+bool ensureUserDic(const QString& path, bool create) {
     if (QFileInfo::exists(path))
         return true;
+    if (!create)
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return QFileInfo::exists(path); // created by someone else in the meantime
@@ -31,14 +33,14 @@ bool ensureUserDic(const QString& path) {
     return true;
 }
 
-QString findUserDic(const QString& mainDir, const QString& fallbackDir) {
+QString findUserDic(const QString& mainDir, const QString& fallbackDir, bool create) {
     const QString inMain = QDir(mainDir).filePath(kUserName);
-    if (ensureUserDic(inMain))
+    if (ensureUserDic(inMain, create))
         return inMain;
-    if (fallbackDir.isEmpty() || !QDir().mkpath(fallbackDir))
+    if (fallbackDir.isEmpty() || (create && !QDir().mkpath(fallbackDir)))
         return QString();
     const QString inFallback = QDir(fallbackDir).filePath(kUserName);
-    return ensureUserDic(inFallback) ? inFallback : QString();
+    return ensureUserDic(inFallback, create) ? inFallback : QString();
 }
 
 quint64 tagOf(const QString& field) {
@@ -94,7 +96,8 @@ int Dictionary::readPairs(const QByteArray& bytes, int start, bool* overflowed) 
     return i;
 }
 
-DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbackDir) {
+DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbackDir,
+                                  UserDic userDic) {
     DicReadReport report;
     QStringList cut; // files whose pairs did not all fit
     bool overflowed = false;
@@ -104,7 +107,7 @@ DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbac
     if (overflowed)
         cut << QDir::toNativeSeparators(mainPath);
 
-    report.userDicPath = findUserDic(mainDir, fallbackDir);
+    report.userDicPath = findUserDic(mainDir, fallbackDir, userDic == UserDic::CreateMissing);
     if (!report.userDicPath.isEmpty()) {
         const QString shown = QDir::toNativeSeparators(report.userDicPath);
         try {

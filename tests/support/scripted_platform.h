@@ -74,6 +74,9 @@ public:
     QString home{QStringLiteral("/home/user")};
     QString documents{QStringLiteral("/home/user/Documents")};
     QString dataDir{QStringLiteral("/home/user/.local/share/pukana")};
+    /// No model there: conversion is the dictionaries' alone unless a test sets "" (the
+    /// installed model) or a folder of its own.
+    QString modelDir{QStringLiteral("/nonexistent/pukana-model")};
 
     // Clipboard held in memory.
     QString clipText;
@@ -106,6 +109,7 @@ public:
     QString homeDir() const override { return home; }
     QString documentsDir() const override { return documents; }
     QString userDataDir() const override { return dataDir; }
+    QString conversionModelDir() const override { return modelDir; }
     void quit(int code) override { endedWith = code; }
 
     /// The last message box's text, or "" when none was shown.

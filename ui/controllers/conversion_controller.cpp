@@ -1,5 +1,7 @@
 #include "ui/controllers/conversion_controller.h"
 
+#include "core/conversion/background_engine.h"
+#include "core/conversion/candidate_list.h"
 #include "core/conversion/dictionary.h"
 #include "core/conversion/henkan_core.h"
 #include "core/conversion/list_placement.h"
@@ -74,6 +76,17 @@ void ConversionController::loadDictionaries() {
         platform_.msgBox(report.notice, MessageStyle::OkExclamation);
 }
 
+void ConversionController::startEngine() {
+    engine().startLoading();
+}
+
+BackgroundSentenceEngine& ConversionController::engine() {
+    if (!engine_)
+        engine_ =
+            std::make_unique<BackgroundSentenceEngine>(platform_.conversionModelDir(), EngineWait);
+    return *engine_;
+}
+
 void ConversionController::convert() {
     restoreFileNameSelection();
     const QString reading = henkanReading(inputTarget_.selectedText());
@@ -85,7 +98,7 @@ void ConversionController::convert() {
         loadDictionaries();
     {
         BusyPointer busy(platform_);
-        const QStringList candidates = henkanCandidates(reading, *dictionary_);
+        const QStringList candidates = conversionCandidates(reading, *dictionary_, &engine());
         const QScopedValueRollback quiet(quiet_, true);
         candidateList_.clear();
         candidateList_.addItems(candidates);

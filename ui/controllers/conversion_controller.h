@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <memory>
 
 class QAction;
@@ -13,6 +14,7 @@ class QWidget;
 
 namespace pukana {
 
+class BackgroundSentenceEngine;
 class Dictionary;
 class FileNameBox;
 class InputTarget;
@@ -44,6 +46,13 @@ public:
     bool dictionariesLoaded() const { return dictionariesLoaded_; }
     const Dictionary& dictionary() const { return *dictionary_; }
 
+    /// Starts loading the conversion engine's model in the background (the first conversion
+    /// starts it too). Without the engine or its model, conversion is the dictionaries' alone.
+    void startEngine();
+    /// The whole-reading conversion engine; a conversion waits for it at most EngineWait.
+    BackgroundSentenceEngine& engine();
+    static constexpr std::chrono::milliseconds EngineWait{100};
+
     /// Converts the selection of the input target: fills the candidate list and shows it
     /// with the focus, or beeps when the reading is empty or has no candidate (the focus then
     /// goes back to the target). Does not move the list.
@@ -69,6 +78,7 @@ private:
     const ProgramPaths& paths_;
     Platform& platform_;
     std::unique_ptr<Dictionary> dictionary_;
+    std::unique_ptr<BackgroundSentenceEngine> engine_;
     bool dictionariesLoaded_ = false;
     // True while the list is filled or takes the focus: the list's own changes then are no
     // choice of the user's.
