@@ -1,9 +1,13 @@
 #include "app/application.h"
 
+#include "core/document/font_names.h"
 #include "core/error.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 
 namespace pukana {
@@ -28,18 +32,18 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void installFontSubstitutions() {
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
-                               {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
-                                QStringLiteral("Noto Sans Mono CJK JP")});
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"),
-                               {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
-                                QStringLiteral("Noto Serif CJK JP")});
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAPゴシック"),
-                                QStringLiteral("Noto Sans CJK JP")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Times New Roman"),
-        {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    for (const auto& [name, substitutes] : faceSubstitutes())
+        QFont::insertSubstitutions(name, substitutes);
+}
+
+bool installJapaneseTranslation() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 bool displayAvailable() {

@@ -24,6 +24,10 @@ private:
 /// Renders the Windows font names the editor uses with the fonts installed here.
 void installFontSubstitutions();
 
+/// Installs Qt's own Japanese translation (qtbase_ja) in the running application, so standard
+/// buttons and dialogs read in Japanese whatever the user's locale. False when it is missing.
+bool installJapaneseTranslation();
+
 /// False (with a message on standard error) when no display can be reached.
 bool displayAvailable();
 

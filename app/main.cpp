@@ -4,6 +4,7 @@
 #include "core/error.h"
 #include "core/formats/cp932.h"
 #include "platform/qt_platform.h"
+#include "ui/dialogs/font_dialog.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/editor_state.h"
 #include "ui/main_window.h"
@@ -50,7 +51,12 @@ int main(int argc, char** argv) {
             mainWindow->close();
     });
     installFontSubstitutions();
+    if (!installJapaneseTranslation())
+        std::fputs("PUKANA: qtbase_ja.qm (qt6-translations-l10n) not found: standard dialogs "
+                   "stay in English\n",
+                   stderr);
     QtPlatform qtPlatform;
+    qtPlatform.setFontDialogRunner(&runFontDialog);
     std::optional<FileDialogScript> scripted;
     Platform& platform = choosePlatform(qtPlatform, scripted);
     if (!cp932::available()) {

@@ -1,5 +1,7 @@
 #include "core/error.h"
 
+#include <cerrno>
+
 namespace pukana {
 
 PukanaError::PukanaError(int number, QString description)
@@ -9,6 +11,9 @@ PukanaError::PukanaError(int number, QString description)
 QString errorDescription(int number, const QString& subject) {
     QString text;
     switch (number) {
+    case err::OutOfMemory:
+        text = QStringLiteral("メモリが不足しています。");
+        break;
     case err::SubscriptOutOfRange:
         text = QStringLiteral("インデックスが有効範囲にありません。");
         break;
@@ -39,6 +44,21 @@ QString errorDescription(int number, const QString& subject) {
     case err::Cancel:
         text = QStringLiteral("キャンセルされました。");
         break;
+    case err::ReadOnlyFileSystem:
+        text = QStringLiteral("読み取り専用のディスクには書き込めません。");
+        break;
+    case err::NameTooLong:
+        text = QStringLiteral("パス名またはファイル名が長すぎます。");
+        break;
+    case err::NotRegularFile:
+        text = QStringLiteral("ふつうのファイルではありません（フォルダーや装置はひらけません）。");
+        break;
+    case err::FileTooLarge:
+        text = QStringLiteral("ファイルが大きすぎます。");
+        break;
+    case err::ReadPermissionDenied:
+        text = QStringLiteral("読み込みが許可されていません。");
+        break;
     default:
         text = QStringLiteral("エラー %1 が発生しました。").arg(number);
         break;
@@ -46,6 +66,33 @@ QString errorDescription(int number, const QString& subject) {
     if (!subject.isEmpty())
         text += QStringLiteral("（%1）").arg(subject);
     return text;
+}
+
+int errorNumberFromErrno(int errnoValue, bool writing) {
+    switch (errnoValue) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return err::DiskFull;
+    case EROFS:
+        return err::ReadOnlyFileSystem;
+    case EACCES:
+    case EPERM:
+        return writing ? err::PermissionDenied : err::ReadPermissionDenied;
+    case ENOENT:
+        return err::FileNotFound;
+    case ENOTDIR:
+        return err::PathNotFound;
+    case ENAMETOOLONG:
+        return err::NameTooLong;
+    case ENOMEM:
+        return err::OutOfMemory;
+    case EFBIG:
+        return err::FileTooLarge;
+    default:
+        return err::PathFileAccess;
+    }
 }
 
 void raiseError(int number, const QString& subject) {

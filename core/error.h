@@ -8,6 +8,7 @@
 namespace pukana {
 
 namespace err {
+constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int FileNotFound = 53;
 constexpr int InputPastEnd = 62;
@@ -18,7 +19,18 @@ constexpr int PathNotFound = 76;
 constexpr int InvalidFormat = 321;
 constexpr int NotSupported = 445;
 constexpr int Cancel = 32755;
+// Failures the classic numbers cannot tell apart.
+constexpr int ReadOnlyFileSystem = 32001;
+constexpr int NameTooLong = 32002;
+constexpr int NotRegularFile = 32003;
+constexpr int FileTooLarge = 32004;
+constexpr int ReadPermissionDenied = 32005;
 } // namespace err
+
+/// The error number of a failed system call's `errno`: disk full, read-only file system,
+/// permission denied (`writing` tells a refused write from a refused read), not found, name
+/// too long; anything else is the general path or file access error.
+int errorNumberFromErrno(int errnoValue, bool writing);
 
 class PukanaError : public std::exception {
 public:

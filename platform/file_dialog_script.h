@@ -44,6 +44,8 @@ public:
     QString executableDir() const override { return inner_.executableDir(); }
     QString commandLine() const override { return inner_.commandLine(); }
     QString desktopDir() const override { return inner_.desktopDir(); }
+    QString homeDir() const override { return inner_.homeDir(); }
+    QString documentsDir() const override { return inner_.documentsDir(); }
     QString userDataDir() const override { return inner_.userDataDir(); }
     void quit(int code) override { inner_.quit(code); }
 

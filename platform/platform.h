@@ -48,15 +48,17 @@ struct FileDialogRequest {
     int filterIndex = 1; ///< 1-based; the chosen filter on return
 };
 
-/// The font dialog's values; colour as 0x00BBGGRR.
+/// The font dialog's values; colour as 0x00BBGGRR. An attribute without a value is one the
+/// selection mixes: the dialog shows it empty, and it is applied only when the user sets it.
 struct FontChoice {
-    QString name;
-    double size = 0;
-    bool bold = false;
-    bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
-    quint32 color = 0;
+    std::optional<QString> name;
+    std::optional<double> size;
+    std::optional<bool> bold;
+    std::optional<bool> italic;
+    std::optional<bool> strikethru;
+    std::optional<bool> underline;
+    std::optional<quint32> color;
+    bool operator==(const FontChoice&) const = default;
 };
 
 /// The default printer.
@@ -119,8 +121,15 @@ public:
     virtual QString commandLine() const = 0;
     /// The user's desktop folder.
     virtual QString desktopDir() const = 0;
+    /// The user's home folder.
+    virtual QString homeDir() const = 0;
+    /// The user's documents folder.
+    virtual QString documentsDir() const = 0;
     /// The user's data folder, for files that cannot be written beside the program.
     virtual QString userDataDir() const = 0;
+    /// Folder of the conversion engine's language model; empty for the model installed with
+    /// the engine.
+    virtual QString conversionModelDir() const { return QString(); }
     /// Ends the editor with `code`: the event loop ends once the current handler returns,
     /// and the program leaves main normally.
     virtual void quit(int code) = 0;

@@ -1,22 +1,20 @@
 #include "platform/qt_platform.h"
 
-#include "core/bgr_color.h"
 #include "core/error.h"
 #include "core/twips.h"
 #include "platform/qt_printer.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <cstdio>
@@ -65,9 +63,25 @@ QMessageBox::StandardButton standardButton(MessageResult button) {
     return QMessageBox::Ok;
 }
 
+/// The captions of a Japanese system's message box, whatever the user's locale.
+QString buttonText(MessageResult button) {
+    switch (button) {
+    case MessageResult::Yes:
+        return QStringLiteral("はい(&Y)");
+    case MessageResult::No:
+        return QStringLiteral("いいえ(&N)");
+    case MessageResult::Cancel:
+        return QStringLiteral("キャンセル");
+    case MessageResult::Ok:
+        break;
+    }
+    return QStringLiteral("OK");
+}
+
 } // namespace
 
 void prepareMessageBox(QMessageBox& box, MessageStyle style) {
+    box.setTextFormat(Qt::PlainText); // names and document text are never markup
     switch (messageIcon(style)) {
     case MessageIcon::Exclamation:
         box.setIcon(QMessageBox::Warning);
@@ -80,7 +94,7 @@ void prepareMessageBox(QMessageBox& box, MessageStyle style) {
     }
     const QList<MessageResult> buttons = messageButtons(style);
     for (MessageResult b : buttons)
-        box.addButton(standardButton(b));
+        box.addButton(standardButton(b))->setText(buttonText(b));
     box.setDefaultButton(standardButton(defaultResult(style)));
     if (buttons.contains(MessageResult::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);
@@ -189,32 +203,9 @@ std::optional<FileDialogRequest> QtPlatform::fileDialog(const FileDialogRequest&
 }
 
 std::optional<FontChoice> QtPlatform::fontDialog(const FontChoice& seed, QWidget* parent) {
-    if (headless())
+    if (headless() || !fontDialogRunner_)
         return std::nullopt;
-    QFont font(seed.name);
-    if (seed.size > 0)
-        font.setPointSizeF(seed.size);
-    font.setBold(seed.bold);
-    font.setItalic(seed.italic);
-    font.setStrikeOut(seed.strikethru);
-    font.setUnderline(seed.underline);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
-    if (!ok)
-        return std::nullopt;
-    const QColor seedColor = fromBgr(seed.color);
-    // Qt's font dialog has no colour section: ask for the colour right after it.
-    const QColor colour = QColorDialog::getColor(seedColor, parent);
-    FontChoice out;
-    out.name = chosen.family();
-    out.size = chosen.pointSizeF();
-    out.bold = chosen.bold();
-    out.italic = chosen.italic();
-    out.strikethru = chosen.strikeOut();
-    out.underline = chosen.underline();
-    const QColor c = colour.isValid() ? colour : seedColor;
-    out.color = toBgr(c);
-    return out;
+    return fontDialogRunner_(seed, parent);
 }
 
 int QtPlatform::execDialog(QDialog& dialog) {
@@ -285,6 +276,14 @@ QString QtPlatform::commandLine() const {
 
 QString QtPlatform::desktopDir() const {
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString QtPlatform::homeDir() const {
+    return QDir::homePath();
+}
+
+QString QtPlatform::documentsDir() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 QString QtPlatform::userDataDir() const {

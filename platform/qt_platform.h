@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QMessageBox;
@@ -15,7 +16,8 @@ namespace pukana {
 /// "description (pattern pattern)" entry per pair.
 QStringList nameFilters(const QString& filter);
 
-/// Gives `box` the icon, buttons, default and escape button of `style`.
+/// Gives `box` the icon, buttons (with the Japanese captions はい, いいえ, キャンセル and OK),
+/// default and escape button of `style`.
 void prepareMessageBox(QMessageBox& box, MessageStyle style);
 /// The answer a box of `style` gives for the QMessageBox::exec() result `answer`.
 MessageResult messageResultFor(int answer, MessageStyle style);
@@ -46,11 +48,19 @@ public:
     QString executableDir() const override;
     QString commandLine() const override;
     QString desktopDir() const override;
+    QString homeDir() const override;
+    QString documentsDir() const override;
     QString userDataDir() const override;
     void quit(int code) override;
 
+    /// The font dialog lives with the other dialogs of the editor, above this layer: the
+    /// program hands it in at start-up. Without one, the font dialog answers Cancel.
+    using FontDialogRunner = std::function<std::optional<FontChoice>(const FontChoice&, QWidget*)>;
+    void setFontDialogRunner(FontDialogRunner runner) { fontDialogRunner_ = std::move(runner); }
+
 private:
     std::unique_ptr<Printer> printer_;
+    FontDialogRunner fontDialogRunner_;
     bool pointerSet_ = false;
 };
 

@@ -7,7 +7,8 @@ set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
 libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation xvfb xauth \
-xdotool imagemagick python3 clang libclang-rt-14-dev"
+xdotool imagemagick python3 clang libclang-rt-14-dev qt6-svg-dev qt6-translations-l10n xdg-utils \
+desktop-file-utils pkg-config libkkc-dev libkkc-data libglib2.0-dev libgee-0.8-dev libjson-glib-dev"
 
 # Only the tests need these: LibreOffice Writer checks that it reads the editor's RTF.
 TEST_PACKAGES="libreoffice-writer-nogui"

@@ -4,7 +4,8 @@
 The file holds one block per input mode: a header line with the mode's name, then 7 lines
 of 15 characters, one line per keyboard row, key 1 at the top left. Each row has three
 groups of five keys, and a group reads like one row of the kana chart (あいうえお).
-The file is code page 932 with CR LF line ends.
+The file is code page 932 with CR LF line ends (the editor also reads LF or CR ends).
+Every key of a block types a different character, so no two keys of a mode look alike.
 
 Usage: make_btn_dat.py [output path]   (default: data/btn.dat beside this folder)
 """
@@ -12,8 +13,6 @@ Usage: make_btn_dat.py [output path]   (default: data/btn.dat beside this folder
 import pathlib
 import sys
 
-# Caption of a key that carries nothing; the editor shows the same for keys a block misses.
-PLACEHOLDER = "・"
 FULL_WIDTH_SPACE = "\u3000"
 
 # Every block: (mode name, 7 rows), each row three groups of five characters.
@@ -54,8 +53,9 @@ BLOCKS = [
         ["12345", "67890", "+-/=~"],
         [".,:;!", "?'\"`^", "()<>|"],
         # Printable ASCII ends with []{} and the space key; the half-width Japanese
-        # punctuation fills what is left, and four keys stay free.
-        ["[]{}" + PLACEHOLDER, "｡｢｣､･", PLACEHOLDER * 4 + " "],
+        # punctuation, the long-sound and sound marks and the two kana outside the chart's
+        # rows fill the rest, so no key is left blank or repeats another.
+        ["[]{}ｰ", "｡｢｣､･", "ﾞﾟｦﾝ "],
     ]),
 ]
 
@@ -89,7 +89,7 @@ def check(blocks):
         assert len(text) == 105
         seen = set()
         for ch in text:
-            assert ch == PLACEHOLDER or ch not in seen, f"{name}: {ch} twice"
+            assert ch not in seen, f"{name}: {ch} twice"
             seen.add(ch)
         missing = [ch for ch in KANA_TABLES.get(name, "") + REQUIRED[name] if ch not in seen]
         assert not missing, f"{name}: missing {missing}"

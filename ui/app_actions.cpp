@@ -44,6 +44,11 @@ AppActions::AppActions(QObject* parent) : QObject(parent) {
     exit = command(this, "M_EXIT", QStringLiteral("しゅうりょう(&X)"));
     recentSeparator = hidden(separator(this, "m_f"));
 
+    undo = command(this, "M_Undo", QStringLiteral("もとにもどす(&U)"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo = command(this, "M_Redo", QStringLiteral("やりなおし(&R)"));
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    undoSeparator = separator(this, "M_SPUndo");
     convert = command(this, "m_xf", QStringLiteral("へんかん(&X)"));
     convertSeparator = separator(this, "m_sp");
     cut = command(this, "M_Edit_Item", QStringLiteral("きりとり(&T)"));
@@ -87,9 +92,9 @@ QList<QAction*> AppActions::fileMenu() const {
 }
 
 QList<QAction*> AppActions::editMenu() const {
-    return {convert,          convertSeparator, cut,       copy,    oldPaste,      paste,
-            deleteSelection,  selectSeparator,  selectAll, copyAll, fontSeparator, font,
-            wrapAtWindowEdge, dropFormatting};
+    return {undo,    redo,          undoSeparator, convert,          convertSeparator, cut,
+            copy,    oldPaste,      paste,         deleteSelection,  selectSeparator,  selectAll,
+            copyAll, fontSeparator, font,          wrapAtWindowEdge, dropFormatting};
 }
 
 QList<QAction*> AppActions::viewMenu() const {

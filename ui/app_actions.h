@@ -27,6 +27,9 @@ public:
     QAction* recentSeparator = nullptr; ///< shown once there is a recent file
 
     // Edit menu.
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    QAction* undoSeparator = nullptr;
     QAction* convert = nullptr;
     QAction* convertSeparator = nullptr;
     QAction* cut = nullptr;

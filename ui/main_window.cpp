@@ -4,6 +4,7 @@
 #include "core/document/path_naming.h"
 #include "core/layout/alignment_pictures.h"
 #include "core/layout/layout_calc.h"
+#include "core/layout/program_icon.h"
 #include "core/twips.h"
 #include "platform/platform.h"
 #include "ui/app_actions.h"
@@ -15,6 +16,7 @@
 #include "ui/controllers/format_controller.h"
 #include "ui/controllers/keyboard_controller.h"
 #include "ui/controllers/recent_files_menu.h"
+#include "ui/controllers/recovery_controller.h"
 #include "ui/controllers/search_controller.h"
 #include "ui/controllers/settings_controller.h"
 #include "ui/controllers/shutdown_controller.h"
@@ -94,13 +96,16 @@ MainWindow::MainWindow(EditorState& state, Platform& platform)
     pageEdgeMarker_->raise();
     candidateList_->raise();
     createMenus();
+    // Narrower or lower, keys of the keyboard would be cut off.
+    const MinimumInnerSize least = minimumInnerSize();
+    clientArea_->setMinimumSize(twipsToPixels(least.width), twipsToPixels(least.height));
     resize(twipsToPixels(10530), twipsToPixels(7380) + menuBar()->sizeHint().height());
     inputTarget_ = new InputTarget(*documentView_, *fileNameBox_, this);
     createControllers(keys);
-    // Pictures are read only once the widgets and their fonts are made (here and by the menu
-    // bar): reading one loads Qt's image plugins, which earlier would wait for the printer's
-    // worker thread, holding the library loader meanwhile.
-    setWindowIcon(QIcon(QStringLiteral(":/pukana/icon.png")));
+    // The icon is drawn only once the widgets and their fonts are made: picture and font
+    // code run earlier could wait for the printer's worker thread, which holds the library
+    // loader meanwhile.
+    setWindowIcon(programWindowIcon());
     followDocument();
     connect(actions_->showKeyboard, &QAction::triggered, this, &MainWindow::toggleKeyboard);
     connect(actions_->showToolbar, &QAction::triggered, this, &MainWindow::toggleToolbar);
@@ -127,14 +132,17 @@ void MainWindow::createToolbar() {
                                              QStringLiteral("ひだりよせ"), toolbar_),
                              "I_lft");
     alignLeftButton_->setGeometry(twipsRect(4380, 180, 240, 240));
+    alignLeftButton_->setToolTip(QStringLiteral("ひだりよせ"));
     alignCentreButton_ = named(new ImageButton(alignmentPicture(AlignmentPicture::Centre),
                                                QStringLiteral("ちゅうおうそろえ"), toolbar_),
                                "I_cnt");
     alignCentreButton_->setGeometry(twipsRect(4680, 180, 240, 240));
+    alignCentreButton_->setToolTip(QStringLiteral("ちゅうおう"));
     alignRightButton_ = named(new ImageButton(alignmentPicture(AlignmentPicture::Right),
                                               QStringLiteral("みぎよせ"), toolbar_),
                               "I_rt");
     alignRightButton_->setGeometry(twipsRect(4980, 180, 240, 240));
+    alignRightButton_->setToolTip(QStringLiteral("みぎよせ"));
 
     indicatorLine_ = named(new QFrame(toolbar_), "Line1");
     setBackground(indicatorLine_, QColor(0xFF, 0, 0));
@@ -211,11 +219,11 @@ void MainWindow::createControllers(const KeyboardKeys& keys) {
     conversion_ = new ConversionController(
         *documentView_, *fileNameBox_, *inputTarget_, *candidateList_,
         {*clientArea_, *keyFrame_, *keys.backspace}, s.paths, p, *keys.convert, *a.convert, this);
-    new EditController(*documentView_, s.document, *inputTarget_, *candidateList_, p,
-                       {*fileMenu_, *editMenu_},
-                       {*a.cut, *a.copy, *a.oldPaste, *a.paste, *a.deleteSelection, *a.selectAll,
-                        *a.copyAll, *a.convert, *a.font, *a.newDocument},
-                       this);
+    new EditController(
+        *documentView_, s.document, *inputTarget_, *candidateList_, p, {*fileMenu_, *editMenu_},
+        {*a.undo, *a.redo, *a.cut, *a.copy, *a.oldPaste, *a.paste, *a.deleteSelection, *a.selectAll,
+         *a.copyAll, *a.convert, *a.font, *a.newDocument},
+        this);
     new SearchController(*documentView_, s.search, p, *this,
                          {*searchMenu_, *a.find, *a.findNext, *a.findPrevious}, this);
     new FormatController(*documentView_, s.document, p, *this,
@@ -223,7 +231,8 @@ void MainWindow::createControllers(const KeyboardKeys& keys) {
                           *alignCentreButton_, *alignRightButton_},
                          this);
     new AboutController(s.paths, p, *this, *a.readme, *a.about, this);
-    shutdown_ = new ShutdownController(s.document, *settingsFile_, *files_, p, *a.exit, this);
+    shutdown_ =
+        new ShutdownController(s.document, *settingsFile_, *files_, *recovery_, p, *a.exit, this);
 }
 
 void MainWindow::createDocumentControllers() {
@@ -237,6 +246,7 @@ void MainWindow::createDocumentControllers() {
     files_ = new FileController(s.document, *documentView_, s.settings, s.recentFiles, p,
                                 {*settingsFile_, *wrap_, *this},
                                 {*a.newDocument, *a.open, *a.save, *a.saveAs}, this);
+    recovery_ = new RecoveryController(s.document, *documentView_, *files_, p, this);
     new RecentFilesMenu(
         s.recentFiles, *fileMenu_, *a.recentSeparator,
         [this](const QString& path) { files_->openRecent(path); }, this);
@@ -258,7 +268,7 @@ void MainWindow::followDocument() {
 
 void MainWindow::start(SplashWindow* splash, const std::function<void(const char*)>& trace) {
     runStartup({*this, [this] { layOut(); }, state_, platform_, *conversion_, *settingsFile_,
-                *files_, *keyboard_, *inputTarget_},
+                *files_, *recovery_, *keyboard_, *inputTarget_},
                splash, trace);
 }
 

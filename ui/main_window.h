@@ -22,6 +22,7 @@ class FileNameBox;
 class ImageButton;
 class InputTarget;
 class KeyboardController;
+class RecoveryController;
 class Platform;
 class RichTextBox;
 class SettingsController;
@@ -71,6 +72,7 @@ private:
     SettingsController* settingsFile_ = nullptr;
     WrapController* wrap_ = nullptr;
     FileController* files_ = nullptr;
+    RecoveryController* recovery_ = nullptr;
     ConversionController* conversion_ = nullptr;
     KeyboardController* keyboard_ = nullptr;
 

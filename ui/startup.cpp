@@ -8,12 +8,14 @@
 #include "ui/controllers/conversion_controller.h"
 #include "ui/controllers/file_controller.h"
 #include "ui/controllers/keyboard_controller.h"
+#include "ui/controllers/recovery_controller.h"
 #include "ui/controllers/settings_controller.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/editor_state.h"
 #include "ui/input_target.h"
 
 #include <QDir>
+#include <QTimer>
 #include <QWidget>
 
 namespace pukana {
@@ -27,6 +29,8 @@ QString appDirFrom(const QString& directory) {
 }
 
 namespace {
+
+constexpr std::chrono::milliseconds EngineLoadDelay{500};
 
 void findFolders(ProgramPaths& paths, Platform& platform) {
     paths.appDir = appDirFrom(platform.executableDir());
@@ -79,8 +83,11 @@ void runStartup(const StartupParts& parts, SplashWindow* splash,
         splash->close();
     step("newdoc");
     parts.files.newDocument();
+    step("recovery");
+    // A recovered document takes the place of the one named on the command line.
+    const bool recovered = parts.recovery.offerRecovery();
     const QString commandLine = parts.platform.commandLine();
-    if (!commandLine.isEmpty()) {
+    if (!commandLine.isEmpty() && !recovered) {
         step("docopen");
         parts.files.open(commandLine);
     }
@@ -91,6 +98,9 @@ void runStartup(const StartupParts& parts, SplashWindow* splash,
     step("DocFocus");
     parts.inputTarget.set(InputTarget::Box::Document);
     step("default pointer");
+    // The conversion engine's model loads once the window is up and idle, so start-up does
+    // not wait for it.
+    QTimer::singleShot(EngineLoadDelay, &parts.conversion, &ConversionController::startEngine);
 }
 
 } // namespace pukana

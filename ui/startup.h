@@ -12,6 +12,7 @@ class ConversionController;
 class FileController;
 class InputTarget;
 class KeyboardController;
+class RecoveryController;
 class Platform;
 class SettingsController;
 class SplashWindow;
@@ -25,15 +26,16 @@ struct StartupParts {
     ConversionController& conversion;
     SettingsController& settingsFile;
     FileController& files;
+    RecoveryController& recovery;
     KeyboardController& keyboard;
     InputTarget& inputTarget;
 };
 
 /// Runs the start-up: the program's folders, the dictionaries, the settings, the window
-/// centred and shown, the splash closed, a new document (or the file named on the command
-/// line), the keys created and captioned, the document the input target. All of it under
-/// the hourglass. `trace` (may be empty) hears each step's name as it begins. Throws
-/// PukanaError when a data file the editor cannot work without is missing.
+/// centred and shown, the splash closed, a new document (or a recovered one an editor left
+/// behind, or the file named on the command line), the keys created and captioned, the document the
+/// input target. All of it under the hourglass. `trace` (may be empty) hears each step's name as it
+/// begins. Throws PukanaError when a data file the editor cannot work without is missing.
 void runStartup(const StartupParts& parts, SplashWindow* splash,
                 const std::function<void(const char*)>& trace);
 

@@ -18,12 +18,16 @@ namespace {
 
 const QString kMainName = u"pukana.dic"_s;
 const QString kUserName = u"pukana2.dic"_s;
+// Far above what the slots can take; a larger file is not a dictionary.
+constexpr qint64 kLargestDictionary = qint64(32) << 20;
 
-// True when `dir`/pukana2.dic exists or could be created empty. An existing file is never
-// touched.
-bool ensureUserDic(const QString& path) {
+// True when `path` exists or, when `create`, could be created empty. An existing file is
+// never touched.
+bool ensureUserDic(const QString& path, bool create) {
     if (QFileInfo::exists(path))
         return true;
+    if (!create)
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return QFileInfo::exists(path); // created by someone else in the meantime
@@ -31,14 +35,14 @@ bool ensureUserDic(const QString& path) {
     return true;
 }
 
-QString findUserDic(const QString& mainDir, const QString& fallbackDir) {
+QString findUserDic(const QString& mainDir, const QString& fallbackDir, bool create) {
     const QString inMain = QDir(mainDir).filePath(kUserName);
-    if (ensureUserDic(inMain))
+    if (ensureUserDic(inMain, create))
         return inMain;
-    if (fallbackDir.isEmpty() || !QDir().mkpath(fallbackDir))
+    if (fallbackDir.isEmpty() || (create && !QDir().mkpath(fallbackDir)))
         return QString();
     const QString inFallback = QDir(fallbackDir).filePath(kUserName);
-    return ensureUserDic(inFallback) ? inFallback : QString();
+    return ensureUserDic(inFallback, create) ? inFallback : QString();
 }
 
 quint64 tagOf(QStringView field) {
@@ -123,26 +127,28 @@ int Dictionary::readPairs(const QByteArray& bytes, int start, bool* overflowed) 
     return i;
 }
 
-QString Dictionary::mainFile(const QString& mainDir) {
-    return QDir(mainDir).filePath(kMainName);
+void Dictionary::checkMainFile(const QString& mainDir) {
+    checkReadable(QDir(mainDir).filePath(kMainName), kLargestDictionary);
 }
 
-DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbackDir) {
+DicReadReport Dictionary::dicread(const QString& mainDir, const QString& fallbackDir,
+                                  UserDic userDic) {
     DicReadReport report;
     QStringList cut; // files whose pairs did not all fit
     bool overflowed = false;
 
-    const QString mainPath = mainFile(mainDir);
-    int next = readPairs(readWholeFile(mainPath), 0, &overflowed);
+    const QString mainPath = QDir(mainDir).filePath(kMainName);
+    int next = readPairs(readWholeFile(mainPath, kLargestDictionary), 0, &overflowed);
     if (overflowed)
         cut << QDir::toNativeSeparators(mainPath);
 
-    report.userDicPath = findUserDic(mainDir, fallbackDir);
+    report.userDicPath = findUserDic(mainDir, fallbackDir, userDic == UserDic::CreateMissing);
     if (!report.userDicPath.isEmpty()) {
         const QString shown = QDir::toNativeSeparators(report.userDicPath);
         try {
             overflowed = false;
-            next = readPairs(readWholeFile(report.userDicPath), next, &overflowed);
+            next =
+                readPairs(readWholeFile(report.userDicPath, kLargestDictionary), next, &overflowed);
             if (overflowed)
                 cut << shown;
         } catch (const PukanaError& e) {

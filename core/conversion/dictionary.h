@@ -27,6 +27,10 @@ class Dictionary {
 public:
     static constexpr int Capacity = 60001;
 
+    /// Whether dicread creates a missing user dictionary (the editor) or only reads one
+    /// that is there (tools that must not write).
+    enum class UserDic { CreateMissing, ExistingOnly };
+
     /// All slots empty.
     Dictionary() = default;
 
@@ -35,10 +39,12 @@ public:
     /// there when missing), else none. Fields are paired across lines; a lone last field is
     /// dropped. Pairs beyond the capacity are not loaded and are named in the notice.
     /// Throws PukanaError naming pukana.dic when it is missing or unreadable.
-    DicReadReport dicread(const QString& mainDir, const QString& fallbackDir = QString());
+    DicReadReport dicread(const QString& mainDir, const QString& fallbackDir = QString(),
+                          UserDic userDic = UserDic::CreateMissing);
 
-    /// The main dictionary file dicread reads from `mainDir`.
-    static QString mainFile(const QString& mainDir);
+    /// Throws what dicread would when `mainDir`/pukana.dic cannot be read (missing, no
+    /// regular file, too large, not readable), without reading it.
+    static void checkMainFile(const QString& mainDir);
 
     /// Stores the pairs of one file's bytes from slot `start` upward. Returns the next free
     /// slot; sets `*overflowed` when a whole pair found no slot (the rest is then skipped).

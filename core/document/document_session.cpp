@@ -45,6 +45,7 @@ void DocumentSession::replaceDocument(QTextDocument* fresh) {
 }
 
 void DocumentSession::setPath(const QString& path) {
+    pathChosen_ = false;
     if (path == path_)
         return;
     const DocumentKind before = kind();
@@ -80,7 +81,11 @@ QString DocumentSession::plainTextForFile() const {
 }
 
 void DocumentSession::loadRichText(const QString& path, const QFont& baseFont) {
-    const QByteArray bytes = readWholeFile(path);
+    loadRichText(path, readWholeFile(path), baseFont);
+}
+
+void DocumentSession::loadRichText(const QString& path, const QByteArray& bytes,
+                                   const QFont& baseFont) {
     // Reading into a fresh document and swapping it in is many times faster than editing
     // the shown one, which re-lays out as it grows.
     auto fresh = std::make_unique<QTextDocument>();
@@ -88,6 +93,7 @@ void DocumentSession::loadRichText(const QString& path, const QFont& baseFont) {
     rtf::read(bytes, *fresh);
     replaceDocument(fresh.release());
     setPath(path);
+    markPathChosen();
     setModified(false);
 }
 
@@ -103,6 +109,7 @@ void DocumentSession::savePlainText(const QString& path, const QByteArray& bytes
 
 void DocumentSession::adoptSaved(const QString& path) {
     setPath(path);
+    markPathChosen();
     setModified(false);
 }
 

@@ -33,8 +33,13 @@ public:
 
     const QString& path() const { return path_; }
     DocumentKind kind() const { return documentKindFor(path_); }
-    /// Names the document: the next save goes to `path`. Never marks it modified.
+    /// Names the document: the next save goes to `path`. Never marks it modified. The name
+    /// counts as not chosen by the user until markPathChosen() or a load or save.
     void setPath(const QString& path);
+    /// The path was opened or saved by the user, so a save may replace the file there without
+    /// asking; a name the editor made or the user typed may be someone else's file.
+    bool isPathChosen() const { return pathChosen_; }
+    void markPathChosen() { pathChosen_ = true; }
 
     bool isModified() const;
     void setModified(bool modified);
@@ -52,6 +57,8 @@ public:
     /// font, and adopts path and an unmodified state. Throws PukanaError on a missing,
     /// unreadable or invalid file; the document then stays as it was.
     void loadRichText(const QString& path, const QFont& baseFont);
+    /// As loadRichText, from the file's `bytes` already read.
+    void loadRichText(const QString& path, const QByteArray& bytes, const QFont& baseFont);
     /// Writes the document as rich text to `path` (through a temporary file: a failure keeps
     /// the old file), then adopts the path and clears the flag. Throws PukanaError; a failed
     /// save keeps path and flag.
@@ -72,6 +79,7 @@ private:
     QTextDocument* document_ = nullptr;
     QString path_;
     bool modified_ = false;
+    bool pathChosen_ = false;
     TextFileFormat textFileFormat_;
 };
 

@@ -2,6 +2,21 @@
 
 namespace pukana::texts {
 
+QString notTextMessage(const QString& path) {
+    return u"ファイル'" + path + u"'は、" + kNotTextRefusal;
+}
+
+QString lossySaveQuestion(qsizetype count, const QString& path) {
+    return u"ファイル'" + path + u"'には、もじにならないバイトが " + QString::number(count) +
+           u" こありました。\nうわがきすると、これらのバイトはきえてしまいます。\n\n"
+           u"うわがきしますか ?";
+}
+
+QString settingsReadMessage(const QString& description) {
+    return description +
+           u"  せっていファイルをよみこめなかったので、はじめのせっていでつづけます。";
+}
+
 QString openErrorMessage(const QString& description, const QString& path) {
     return description + u"  ファイル'" + path +
            u"'をひらくときにエラーがはっせいしました。もういちどじっこうしてください。";

@@ -15,6 +15,20 @@ inline constexpr QStringView kLegacyWordRefusal =
 inline constexpr QStringView kConvTextQuestion = u"書式が失われます。よろしいですか？";
 inline constexpr QStringView kConvTextTitle = u"テキスト表示モード切り替え";
 
+inline constexpr QStringView kNotTextRefusal = u"テキストファイルではないので、ひらけません。";
+inline constexpr QStringView kRecoveryQuestion =
+    u"まえにとじなかったぶんしょがあります。ふっかつしますか？";
+
+/// Refuses to open `path` as text: it holds NUL bytes or too many bytes that are no character.
+QString notTextMessage(const QString& path);
+
+/// Asks before saving over `path`, whose `count` bytes formed no character when it was opened
+/// and would be lost.
+QString lossySaveQuestion(qsizetype count, const QString& path);
+
+/// The settings file could not be read: why, and that the editor goes on with its defaults.
+QString settingsReadMessage(const QString& description);
+
 /// The open error: the error's description, then "  ファイル'" + path + "'をひらくときに…".
 QString openErrorMessage(const QString& description, const QString& path);
 

@@ -1,6 +1,7 @@
 #include "core/document/path_naming.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace pukana {
@@ -81,6 +82,24 @@ QString newDocumentPathIn(const QString& desktopDir, QChar separator) {
 QString newDocumentPath() {
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     return newDocumentPathIn(QDir::toNativeSeparators(desktop));
+}
+
+QString newDocumentFolder(const QString& desktop, const QString& home, const QString& documents) {
+    if (!desktop.isEmpty()) {
+        const QFileInfo info(desktop);
+        if (info.isDir())
+            return desktop;
+        // Only a desktop folder right in the home folder is made: a setting naming some
+        // other place is not followed into creating folders there.
+        const bool inHome =
+            !home.isEmpty() && QDir::cleanPath(info.absolutePath()) ==
+                                   QDir::cleanPath(QFileInfo(home).absoluteFilePath());
+        if (inHome && !info.exists() && QDir().mkdir(desktop))
+            return desktop;
+    }
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return home;
 }
 
 } // namespace pukana

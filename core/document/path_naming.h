@@ -56,4 +56,9 @@ QString newDocumentPathIn(const QString& desktopDir, QChar separator = preferred
 /// The new-document path in the user's desktop folder, with native separators.
 QString newDocumentPath();
 
+/// The folder new documents are saved into, so the first save lands somewhere: `desktop`
+/// when it is a folder; else `desktop` created, when its parent is `home`; else `documents`
+/// when it is a folder; else `home`.
+QString newDocumentFolder(const QString& desktop, const QString& home, const QString& documents);
+
 } // namespace pukana

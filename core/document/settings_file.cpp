@@ -2,6 +2,7 @@
 
 #include "core/document/path_naming.h"
 #include "core/error.h"
+#include "core/formats/cp932.h"
 #include "core/formats/text_file.h"
 
 #include <QDir>
@@ -19,8 +20,7 @@ namespace {
 
 constexpr QStringView kKeyboardOn = u"[KB]on";
 constexpr QStringView kFontPrefix = u"[font]";
-constexpr qsizetype kLongestPath = 32767;        // longer than any path on any system
-constexpr qint64 kLargestSettingsFile = 8 << 20; // anything larger is not ours
+constexpr qsizetype kLongestPath = 32767; // longer than any path on any system
 
 bool hasControlCharacter(QStringView s) {
     return std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x20; });
@@ -31,10 +31,11 @@ bool canBeRecentFile(QStringView field) {
            !hasControlCharacter(field);
 }
 
-// What a quoted line can carry back whole.
+// What a quoted line can carry back whole: a path with a character code page 932 cannot
+// hold would come back with a "?" and name no file.
 bool canBeWritten(QStringView path) {
     return !path.isEmpty() && !path.contains(u'"') && !path.contains(u'\r') &&
-           !path.contains(u'\n');
+           !path.contains(u'\n') && cp932::countUnencodable(path, nullptr, 0) == 0;
 }
 
 } // namespace
@@ -87,21 +88,21 @@ bool addRecentFile(QStringList& recentFiles, const QString& path) {
     return true;
 }
 
-Settings loadSettings(const QString& path) {
+Settings loadSettings(const QString& path, QString* problem) {
     if (path.isEmpty())
         return {};
     QFileInfo info(path);
-    if (!info.exists()) {
+    if (!info.exists() && !info.isSymLink()) {
         QFile create(path); // a missing file is created empty; failing that changes nothing
         if (create.open(QIODevice::ReadWrite))
             create.close();
         return {};
     }
-    if (info.size() > kLargestSettingsFile)
-        return {};
     try {
-        return parseSettings(readWholeFile(path));
-    } catch (const PukanaError&) {
+        return parseSettings(readWholeFile(path, kLargestSettingsFile));
+    } catch (const PukanaError& e) {
+        if (problem)
+            *problem = e.description();
         return {};
     }
 }

@@ -31,7 +31,8 @@ Settings parseSettings(const QByteArray& bytes);
 
 /// The settings file's bytes: "[KB]on" when the keyboard is on, "[font]" + `fontName`, then
 /// the first kStoredRecentFiles recent files, each in double quotes. Paths that cannot be read back
-/// whole (holding '"', CR or LF) are left out. Code page 932, CR LF.
+/// whole (holding '"', CR or LF, or a character code page 932 cannot hold) are left out.
+/// Code page 932, CR LF.
 QByteArray serializeSettings(bool keyboardOn, const QString& fontName,
                              const QStringList& recentFiles);
 
@@ -40,9 +41,13 @@ QByteArray serializeSettings(bool keyboardOn, const QString& fontName,
 /// true when an entry was added, false when one moved.
 bool addRecentFile(QStringList& recentFiles, const QString& path);
 
+/// The largest settings file read; anything larger is not ours.
+inline constexpr qint64 kLargestSettingsFile = 8 << 20;
+
 /// Reads the settings file at `path`; a missing file is created empty. Anything that cannot
-/// be read gives the defaults. Never throws.
-Settings loadSettings(const QString& path);
+/// be read gives the defaults. A file that is there but cannot be read (a folder, a device,
+/// too large, not allowed) sets `problem` to a description naming it. Never throws.
+Settings loadSettings(const QString& path, QString* problem = nullptr);
 
 /// Writes the settings file safely (the old file survives a failure). Returns false when it
 /// could not be written. Never throws.

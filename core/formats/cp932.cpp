@@ -213,6 +213,27 @@ QString decode(QByteArrayView bytes) {
     return out;
 }
 
+qsizetype countUndecodableBytes(QByteArrayView bytes) {
+    const Tables& t = tables();
+    qsizetype bad = 0;
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const uchar* const end = p + bytes.size();
+    while (p < end) {
+        const uchar b = *p;
+        if (b < 0x80 || t.single[b] != 0) {
+            ++p;
+        } else if (p + 1 < end && isTrailByte(p[1])) {
+            if (t.pair[(b << 8) | p[1]] == 0)
+                bad += 2;
+            p += 2;
+        } else {
+            ++bad;
+            ++p;
+        }
+    }
+    return bad;
+}
+
 QByteArray encode(QStringView text) {
     const Tables& t = tables();
     QByteArray out(text.size() * 2, Qt::Uninitialized);

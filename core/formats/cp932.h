@@ -29,6 +29,10 @@ char16_t* decodeInto(QByteArrayView bytes, char16_t* out);
 /// Returns the number of bytes decoded; `*outEnd` gets the end of what was written.
 qsizetype decodeUntil(QByteArrayView bytes, quint64 stopMask, char16_t* out, char16_t** outEnd);
 
+/// Counts the bytes that form no character: a lead byte without a trail byte counts one,
+/// a pair that is no character two.
+qsizetype countUndecodableBytes(QByteArrayView bytes);
+
 /// Encodes text as Windows does: one '?' for each code point code page 932 cannot hold
 /// (a surrogate pair gives one '?'). A character with several codes gets the one Windows
 /// writes (for the IBM extensions the 0xFA40-0xFC4B code, not the NEC-selected one).

@@ -2,6 +2,8 @@
 
 #include "core/formats/cp932.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 
 namespace pukana {
@@ -87,6 +89,23 @@ EncodedPlainText encodePlainText(QStringView text, const TextFileFormat& format,
     if (marks > withEnds.count(u'?'))
         result.unencodable = cp932::countUnencodable(withEnds, &result.samples, maxSamples);
     return result;
+}
+
+PlainTextCheck checkPlainText(QByteArrayView bytes) {
+    PlainTextCheck check;
+    const bool hasNul = bytes.contains('\0');
+    if (!hasNul) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8.decode(bytes); // the conversion runs on assignment
+        if (!utf8.hasError())
+            return check;
+    }
+    check.undecodableBytes = cp932::countUndecodableBytes(bytes);
+    // More than one byte in a hundred that is no character: a picture, an archive, a
+    // word-processor file, or text in another encoding, never worth saving over as text.
+    check.kind = hasNul || check.undecodableBytes * 100 > bytes.size() ? PlainTextKind::NotText
+                                                                       : PlainTextKind::ShiftJis;
+    return check;
 }
 
 WordDocument detectWordDocument(QByteArrayView head) {

@@ -42,6 +42,21 @@ struct EncodedPlainText {
 EncodedPlainText encodePlainText(QStringView text, const TextFileFormat& format = {},
                                  int maxSamples = 5);
 
+/// What a file opened as plain text turned out to hold.
+enum class PlainTextKind {
+    Utf8,     ///< valid UTF-8 without NUL bytes (plain ASCII included)
+    ShiftJis, ///< code page 932 text, perhaps with a few bytes that form no character
+    NotText,  ///< NUL bytes, or more than 1% of the bytes form no character: not a text file
+};
+
+struct PlainTextCheck {
+    PlainTextKind kind = PlainTextKind::Utf8;
+    qsizetype undecodableBytes = 0; ///< bytes a code page 932 reading would lose
+};
+
+/// Tells text from other files before they are shown as text (and later saved over).
+PlainTextCheck checkPlainText(QByteArrayView bytes);
+
 /// What the first bytes of a ".doc" file say it is.
 enum class WordDocument {
     None,     ///< anything else: open as plain text

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -21,21 +20,10 @@ qsizetype skipLineEnd(const QString& text, qsizetype pos) {
     return pos + 1;
 }
 
-// The error number for a failed write, from what the file device saw.
-int writeErrorNumber(QFileDevice::FileError error) {
-    switch (error) {
-    case QFileDevice::ResourceError:
-        return err::DiskFull;
-    case QFileDevice::PermissionsError:
-        return err::PermissionDenied;
-    default:
-        return err::PathFileAccess;
-    }
-}
-
 } // namespace
 
-LineReader::LineReader(QByteArray bytes) : text_(cp932::decode(bytes)) {}
+LineReader::LineReader(QByteArray bytes, LineEnds ends)
+    : text_(cp932::decode(bytes)), ends_(ends) {}
 
 bool LineReader::atEnd() const {
     return pos_ >= text_.size();
@@ -44,10 +32,14 @@ bool LineReader::atEnd() const {
 QString LineReader::readLine() {
     if (atEnd())
         raiseError(err::InputPastEnd);
-    // Only CR ends a line here; a lone LF is an ordinary character.
     qsizetype cr = text_.indexOf(u'\r', pos_);
     if (cr < 0)
         cr = text_.size();
+    if (ends_ == LineEnds::AnyEnd) {
+        const qsizetype lf = text_.indexOf(u'\n', pos_);
+        if (lf >= 0 && lf < cr)
+            cr = lf;
+    }
     QString line = text_.mid(pos_, cr - pos_);
     pos_ = cr < text_.size() ? skipLineEnd(text_, cr) : cr;
     return line;
@@ -107,55 +99,6 @@ QByteArray encodeLine(const QString& text) {
 
 QByteArray encodeQuotedLine(const QString& text) {
     return '"' + cp932::encode(text) + "\"\r\n";
-}
-
-namespace {
-
-void openForReading(QFile& file) {
-    const QString path = file.fileName();
-    const QFileInfo info(path);
-    if (path.isEmpty() || info.isDir())
-        raiseError(err::PathFileAccess, path);
-    if (!info.exists())
-        raiseError(err::FileNotFound, path);
-    if (!file.open(QIODevice::ReadOnly))
-        raiseError(err::PathFileAccess, path);
-}
-
-} // namespace
-
-void checkReadable(const QString& path) {
-    QFile file(path);
-    openForReading(file);
-}
-
-QByteArray readWholeFile(const QString& path) {
-    QFile file(path);
-    openForReading(file);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        raiseError(err::PathFileAccess, path);
-    return bytes;
-}
-
-void writeFileSafely(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || info.isDir())
-        raiseError(err::PathFileAccess, path);
-    if (!info.absoluteDir().exists())
-        raiseError(err::PathNotFound, path);
-    // QSaveFile writes a temporary file beside the target and renames it over the target
-    // only once everything is written; it never falls back to writing the target directly.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        raiseError(writeErrorNumber(file.error()), path);
-    if (file.write(bytes) != bytes.size()) {
-        const int number = writeErrorNumber(file.error());
-        file.cancelWriting();
-        raiseError(number, path);
-    }
-    if (!file.commit())
-        raiseError(writeErrorNumber(file.error()), path);
 }
 
 } // namespace pukana

@@ -13,7 +13,10 @@ namespace pukana {
 /// has no lines.
 class LineReader {
 public:
-    explicit LineReader(QByteArray bytes);
+    /// Which characters end a line: CR LF and a lone CR always; a lone LF only with AnyEnd
+    /// (files written on Linux), otherwise it stays in its line as an ordinary character.
+    enum class LineEnds { CrOnly, AnyEnd };
+    explicit LineReader(QByteArray bytes, LineEnds ends = LineEnds::CrOnly);
     /// True when every line has been read.
     bool atEnd() const;
     /// The next line without its line end. Throws PukanaError 62 when at the end.
@@ -22,6 +25,7 @@ public:
 private:
     QString text_;
     qsizetype pos_ = 0;
+    LineEnds ends_;
 };
 
 /// Reads fields of code page 932 bytes in the comma and double-quote convention:
@@ -59,14 +63,25 @@ QByteArray encodeLine(const QString& text);
 /// One quoted field line: '"' + text + '"' + CR LF, encoded in code page 932.
 QByteArray encodeQuotedLine(const QString& text);
 
-/// The whole file's bytes. Throws PukanaError 53 when missing, 75 when unreadable.
-QByteArray readWholeFile(const QString& path);
+/// The largest document file read whole: beyond it the text could not be held in memory.
+inline constexpr qint64 kLargestDocumentFile = qint64(256) << 20;
 
-/// Throws what readWholeFile would when the file is missing or cannot be opened.
-void checkReadable(const QString& path);
+/// The whole file's bytes. Only regular files are read (links followed): a folder, FIFO,
+/// socket or device is refused at once (never waited on), and so is a file larger than
+/// `maxBytes`. Throws PukanaError naming the path: FileNotFound, NotRegularFile,
+/// FileTooLarge, OutOfMemory, ReadPermissionDenied, NameTooLong or PathFileAccess.
+QByteArray readWholeFile(const QString& path, qint64 maxBytes = kLargestDocumentFile);
+
+/// Throws what readWholeFile(`path`, `maxBytes`) would before reading: the file is
+/// missing, no regular file, larger than `maxBytes` or cannot be opened.
+void checkReadable(const QString& path, qint64 maxBytes = kLargestDocumentFile);
 
 /// Writes the file through a temporary file in the same folder renamed over the target, so
-/// a failure never destroys or truncates the previous file. Throws PukanaError on failure.
+/// a failure never destroys or truncates the previous file. A symbolic link is followed and
+/// the file it points at is replaced; the old file's permissions, and its owner and group
+/// where the process may set them, carry over. Throws PukanaError on failure, its number
+/// telling disk full, read-only file system, permission denied, missing folder and name too
+/// long apart.
 void writeFileSafely(const QString& path, const QByteArray& bytes);
 
 } // namespace pukana

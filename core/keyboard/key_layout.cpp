@@ -31,7 +31,7 @@ QList<QRectF> keyGrid(const QRectF& templateRect) {
 
 std::optional<QStringList> captionsFromBytes(const QByteArray& bytes, const QString& mode,
                                              const QString& fileName) {
-    LineReader reader(bytes);
+    LineReader reader(bytes, LineReader::LineEnds::AnyEnd);
     while (!reader.atEnd()) {
         if (!reader.readLine().contains(mode))
             continue;
@@ -50,8 +50,16 @@ std::optional<QStringList> captionsFromBytes(const QByteArray& bytes, const QStr
     return std::nullopt;
 }
 
+QString visibleCaption(const QString& typed) {
+    if (!typed.isEmpty() && typed.trimmed().isEmpty())
+        return QStringLiteral("\u2423");
+    return typed;
+}
+
 std::optional<QStringList> loadCaptions(const QString& path, const QString& mode) {
-    return captionsFromBytes(readWholeFile(path), mode, path);
+    // The key file holds a few hundred characters: anything near this size is not ours.
+    constexpr qint64 kLargestKeyFile = 64 << 10;
+    return captionsFromBytes(readWholeFile(path, kLargestKeyFile), mode, path);
 }
 
 } // namespace pukana::keyboard

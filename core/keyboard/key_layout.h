@@ -31,13 +31,17 @@ inline constexpr QChar Placeholder = QChar(0x30FB);
 QList<QRectF> keyGrid(const QRectF& templateRect);
 
 /// The 105 captions of `mode`'s block in a layout file given as its raw bytes (code page 932,
-/// lines ending in CR LF or a lone CR). The first line containing `mode` anywhere starts the
-/// block; the 7 lines after it are joined and cut or padded with the placeholder to 105
+/// lines ending in CR LF, a lone CR or a lone LF). The first line containing `mode` anywhere starts
+/// the block; the 7 lines after it are joined and cut or padded with the placeholder to 105
 /// one-character captions. Returns no value when no line contains `mode` (the keys keep their
 /// captions). Throws PukanaError 62 (input past end), naming `fileName`, when the file ends
 /// before the block's 7 lines.
 std::optional<QStringList> captionsFromBytes(const QByteArray& bytes, const QString& mode,
                                              const QString& fileName);
+
+/// What a key shows for the text it types: a blank (the space, the ideographic space, a tab)
+/// shows the visible mark "␣", any other character shows itself.
+QString visibleCaption(const QString& typed);
 
 /// Reads the layout file at `path` afresh and returns `mode`'s captions as captionsFromBytes
 /// does. Throws PukanaError naming the file when it is missing (53) or unreadable (75), or

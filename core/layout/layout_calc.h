@@ -26,6 +26,19 @@ struct LayoutResult {
     double markerLeft = 0, markerTop = 0, markerHeight = 0;
 };
 
+/// Height kept for the document when the window is as small as it may be: a few lines.
+constexpr double MinimumDocumentHeight = 900;
+
+struct MinimumInnerSize {
+    double width = 0, height = 0;
+};
+
+/// The smallest inner area (twips) at which the key frame stays whole (it is centred, so it
+/// needs its full width) below the shown toolbar and above a few lines of the document.
+constexpr MinimumInnerSize minimumInnerSize() {
+    return {KeyFrameWidth, ToolbarShownHeight + MinimumDocumentHeight + KeyboardPanelHeight};
+}
+
 /// Where the document, indicator line, key frame and page-edge marker go.
 LayoutResult computeLayout(const LayoutInput& in);
 

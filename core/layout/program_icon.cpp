@@ -3,28 +3,25 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+#include <QSvgRenderer>
 
 namespace pukana {
 
 QImage programIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    QSvgRenderer renderer(QString::fromLatin1(ProgramIconResource));
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF cap(size * 0.06, size * 0.06, size * 0.88, size * 0.88);
-    QLinearGradient fill(cap.topLeft(), cap.bottomLeft());
-    fill.setColorAt(0, QColor(0xFF, 0xF4, 0xD6));
-    fill.setColorAt(1, QColor(0xF0, 0xB8, 0x60));
-    p.setPen(QPen(QColor(0x60, 0x40, 0x20), size / 16.0));
-    p.setBrush(fill);
-    p.drawRoundedRect(cap, size * 0.18, size * 0.18);
-    QFont font(QStringLiteral("ＭＳ ゴシック"));
-    font.setPixelSize(int(size * 0.62));
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(0xB0, 0x20, 0x20));
-    p.drawText(cap, Qt::AlignCenter, QStringLiteral("ぷ"));
+    renderer.render(&p, QRectF(0, 0, size, size));
     return image;
+}
+
+QIcon programWindowIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(programIcon(size)));
+    return icon;
 }
 
 QImage aboutPicture() {

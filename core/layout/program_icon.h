@@ -1,12 +1,20 @@
-// The program's pictures, drawn rather than shipped: the 32 × 32 icon and the About picture.
+// The program's pictures: the icon (the same SVG the desktop shows, built into the program)
+// and the About picture, drawn.
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 
 namespace pukana {
 
-/// The program icon: a rounded key cap with "ぷ".
+/// Resource path of the program icon's SVG.
+inline constexpr char ProgramIconResource[] = ":/pukana/pukana.svg";
+
+/// The program icon (a key cap with "ぷ") at `size` × `size` pixels.
 QImage programIcon(int size = 32);
+
+/// The window's icon: the program icon in the sizes title bars and task bars ask for.
+QIcon programWindowIcon();
 
 /// The About box's picture (322 × 429): an evening sky over hills with a key cap.
 QImage aboutPicture();

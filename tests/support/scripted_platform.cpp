@@ -65,7 +65,7 @@ std::optional<FileDialogRequest> ScriptedPlatform::fileDialog(const FileDialogRe
 std::optional<FontChoice> ScriptedPlatform::fontDialog(const FontChoice& seed, QWidget*) {
     fontRequests << seed;
     if (fontAnswers.empty())
-        return std::nullopt;
+        return onFontDialog ? onFontDialog(seed) : std::nullopt;
     auto answer = fontAnswers.front();
     fontAnswers.pop_front();
     return answer;

@@ -47,6 +47,9 @@ public:
     std::deque<MessageResult> msgAnswers;
     std::deque<std::optional<FileDialogRequest>> fileAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
+    /// Answers the font dialog when no scripted answer is queued (for example by running the
+    /// editor's own dialog on the seed).
+    std::function<std::optional<FontChoice>(const FontChoice&)> onFontDialog;
     /// Called with each dialog of ours instead of running it modally; returns its result.
     std::function<int(QDialog&)> onDialog;
 
@@ -68,7 +71,12 @@ public:
     QString exeDir{QStringLiteral("/opt/pukana")};
     QString args;
     QString desktop{QStringLiteral("/home/user/Desktop")};
+    QString home{QStringLiteral("/home/user")};
+    QString documents{QStringLiteral("/home/user/Documents")};
     QString dataDir{QStringLiteral("/home/user/.local/share/pukana")};
+    /// No model there: conversion is the dictionaries' alone unless a test sets "" (the
+    /// installed model) or a folder of its own.
+    QString modelDir{QStringLiteral("/nonexistent/pukana-model")};
 
     // Clipboard held in memory.
     QString clipText;
@@ -98,7 +106,10 @@ public:
     QString executableDir() const override { return exeDir; }
     QString commandLine() const override { return args; }
     QString desktopDir() const override { return desktop; }
+    QString homeDir() const override { return home; }
+    QString documentsDir() const override { return documents; }
     QString userDataDir() const override { return dataDir; }
+    QString conversionModelDir() const override { return modelDir; }
     void quit(int code) override { endedWith = code; }
 
     /// The last message box's text, or "" when none was shown.

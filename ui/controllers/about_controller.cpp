@@ -2,10 +2,12 @@
 
 #include "core/document/program_paths.h"
 #include "core/error.h"
+#include "core/formats/text_file.h"
 #include "core/twips.h"
 #include "core/version.h"
 #include "platform/platform.h"
 #include "ui/dialogs/about_box.h"
+#include "ui/dialogs/readme_window.h"
 
 #include <QAction>
 
@@ -42,6 +44,14 @@ void AboutController::showReadme() {
     const QString path = paths_.appDir + QStringLiteral("PUKANA.txt");
     try {
         platform_.startProgram(readmeViewer(), {path});
+        return;
+    } catch (const PukanaError&) {
+        // No viewer here: the editor shows the readme itself.
+    }
+    try {
+        ReadmeWindow readme(QStringLiteral("PUKANA.txt"), QString::fromUtf8(readWholeFile(path)),
+                            &dialogParent_);
+        platform_.execDialog(readme);
     } catch (const PukanaError& e) {
         // The editor keeps running; say why the readme did not open.
         platform_.msgBox(QStringLiteral("よんでねファイルをひらけませんでした。\n") +

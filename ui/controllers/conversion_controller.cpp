@@ -1,5 +1,7 @@
 #include "ui/controllers/conversion_controller.h"
 
+#include "core/conversion/background_engine.h"
+#include "core/conversion/candidate_list.h"
 #include "core/conversion/dictionary.h"
 #include "core/conversion/henkan_core.h"
 #include "core/conversion/list_placement.h"
@@ -70,7 +72,7 @@ void ConversionController::loadDictionaries() {
     preload_ = takePreloadedDictionary(paths_.appDir, paths_.dataDir);
     if (preload_.valid()) {
         // The start-up still ends here when the main dictionary cannot be read.
-        checkReadable(Dictionary::mainFile(paths_.appDir));
+        Dictionary::checkMainFile(paths_.appDir);
         dictionariesLoaded_ = true;
         if (!preloadWatch_) {
             preloadWatch_ = new QTimer(this);
@@ -109,6 +111,17 @@ const Dictionary& ConversionController::dictionary() {
     return *dictionary_;
 }
 
+void ConversionController::startEngine() {
+    engine().startLoading();
+}
+
+BackgroundSentenceEngine& ConversionController::engine() {
+    if (!engine_)
+        engine_ =
+            std::make_unique<BackgroundSentenceEngine>(platform_.conversionModelDir(), EngineWait);
+    return *engine_;
+}
+
 void ConversionController::convert() {
     restoreFileNameSelection();
     const QString reading = henkanReading(inputTarget_.selectedText());
@@ -121,7 +134,7 @@ void ConversionController::convert() {
     settlePreload(true);
     {
         BusyPointer busy(platform_);
-        const QStringList candidates = henkanCandidates(reading, *dictionary_);
+        const QStringList candidates = conversionCandidates(reading, *dictionary_, &engine());
         const QScopedValueRollback quiet(quiet_, true);
         candidateList_.clear();
         candidateList_.addItems(candidates);

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <future>
 #include <memory>
 
@@ -17,6 +18,7 @@ class QWidget;
 
 namespace pukana {
 
+class BackgroundSentenceEngine;
 class Dictionary;
 class FileNameBox;
 class InputTarget;
@@ -52,6 +54,13 @@ public:
     /// The loaded dictionaries (waiting for a preload still under way).
     const Dictionary& dictionary();
 
+    /// Starts loading the conversion engine's model in the background (the first conversion
+    /// starts it too). Without the engine or its model, conversion is the dictionaries' alone.
+    void startEngine();
+    /// The whole-reading conversion engine; a conversion waits for it at most EngineWait.
+    BackgroundSentenceEngine& engine();
+    static constexpr std::chrono::milliseconds EngineWait{100};
+
     /// Converts the selection of the input target: fills the candidate list and shows it
     /// with the focus, or beeps when the reading is empty or has no candidate (the focus then
     /// goes back to the target). Does not move the list.
@@ -82,6 +91,7 @@ private:
     std::unique_ptr<Dictionary> dictionary_;
     std::future<LoadedDictionary> preload_; // the dictionaries still read in the background
     QTimer* preloadWatch_ = nullptr;
+    std::unique_ptr<BackgroundSentenceEngine> engine_;
     bool dictionariesLoaded_ = false;
     // True while the list is filled or takes the focus: the list's own changes then are no
     // choice of the user's.

@@ -48,9 +48,36 @@ EditController::EditController(RichTextBox& documentView, const DocumentSession&
     connect(&actions_.deleteSelection, &QAction::triggered, this, &EditController::deleteSelection);
     connect(&actions_.selectAll, &QAction::triggered, this, &EditController::selectAll);
     connect(&actions_.copyAll, &QAction::triggered, this, &EditController::copyAll);
+    connect(&actions_.undo, &QAction::triggered, this, &EditController::undo);
+    connect(&actions_.redo, &QAction::triggered, this, &EditController::redo);
+    // The shortcuts work only while their items are enabled: keep them current.
+    connect(&documentView_, &QTextEdit::undoAvailable, this, &EditController::refreshUndoItems);
+    connect(&documentView_, &QTextEdit::redoAvailable, this, &EditController::refreshUndoItems);
+    connect(&documentView_, &RichTextBox::contentChanged, this, &EditController::refreshUndoItems);
+    refreshUndoItems();
+}
+
+void EditController::refreshUndoItems() {
+    actions_.undo.setEnabled(documentView_.canUndo());
+    actions_.redo.setEnabled(documentView_.canRedo());
+}
+
+void EditController::undo() {
+    candidateList_.hide(); // an offered conversion belongs to the text before the undo
+    documentView_.undo();
+    documentView_.setFocus();
+    refreshUndoItems();
+}
+
+void EditController::redo() {
+    candidateList_.hide();
+    documentView_.redo();
+    documentView_.setFocus();
+    refreshUndoItems();
 }
 
 void EditController::apply(const EditMenuEnabling& e) {
+    refreshUndoItems();
     actions_.oldPaste.setEnabled(true);
     actions_.cut.setEnabled(e.cut);
     actions_.copy.setEnabled(e.copy);
@@ -93,6 +120,7 @@ void EditController::copySelection() {
 void EditController::cut() {
     if (refusedInFileNameBox())
         return;
+    const RichTextBox::UndoStep step(documentView_);
     copySelection();
     documentView_.replaceSelection(QString());
 }
@@ -132,9 +160,10 @@ void EditController::selectAll() {
 }
 
 void EditController::copyAll() {
+    // Selecting everything to copy it would leave the whole text to be replaced by the next
+    // key: copy without touching the caret or the selection.
     platform_.clipboardClear();
-    selectAll();
-    platform_.clipboardSet(documentView_.selectedText(), documentView_.selectionRichText());
+    platform_.clipboardSet(documentView_.documentText(), documentView_.richText());
 }
 
 } // namespace pukana

@@ -21,6 +21,8 @@ class EditController : public QObject {
     Q_OBJECT
 public:
     struct Actions {
+        QAction& undo;
+        QAction& redo;
         QAction& cut;
         QAction& copy;
         QAction& oldPaste;
@@ -49,11 +51,17 @@ public:
     void deleteSelection();
     /// Selects the whole document, whatever box had the focus.
     void selectAll();
-    /// Puts the whole document on the clipboard as plain and rich text and leaves it selected.
+    /// Puts the whole document on the clipboard as plain and rich text; the caret and the
+    /// selection stay where they were.
     void copyAll();
+    /// Undoes or redoes one step of the document (a key, a paste, a font change...).
+    void undo();
+    void redo();
 
 private:
     void openFromMenuBar();
+    /// Enables undo and redo exactly when the document has a step to undo or redo.
+    void refreshUndoItems();
     void popUpContextMenu(int button, const QPoint& globalPos);
     void apply(const EditMenuEnabling& enabling);
     bool refusedInFileNameBox();

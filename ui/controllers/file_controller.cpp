@@ -36,10 +36,10 @@ FileController::FileController(DocumentSession& document, RichTextBox& documentV
 void FileController::newDocument() {
     // Clearing the rich text drops the content and all formatting at once.
     documentView_.setRichText(QByteArray());
-    QString desktop = platform_.desktopDir();
-    if (desktop.isEmpty())
-        desktop = QDir::homePath();
-    document_.setPath(newDocumentPathIn(QDir::toNativeSeparators(desktop)));
+    // A folder that exists, so the first save lands somewhere.
+    const QString folder =
+        newDocumentFolder(platform_.desktopDir(), platform_.homeDir(), platform_.documentsDir());
+    document_.setPath(newDocumentPathIn(QDir::toNativeSeparators(folder)));
     document_.setTextFileFormat(TextFileFormat{});
     QFont base = documentView_.baseFont();
     base.setFamily(settings_.baseFontName);
@@ -50,7 +50,10 @@ void FileController::newDocument() {
     documentView_.setSelectionFontName(settings_.baseFontName);
     documentView_.setSelectionFontSize(12);
     documentView_.setSelectionColour(0);
+    documentView_.clearUndoHistory();
     document_.setModified(false);
+    lossyPath_.clear();
+    lossyBytes_ = 0;
     wrap_.setWrapAtWindowEdge(false);
 }
 

@@ -14,7 +14,8 @@ FormatController::FormatController(RichTextBox& documentView, DocumentSession& d
                                    Platform& platform, QWidget& dialogParent,
                                    const Actions& actions, QObject* parent)
     : QObject(parent), documentView_(documentView), document_(document), platform_(platform),
-      dialogParent_(dialogParent) {
+      dialogParent_(dialogParent), alignLeft_(actions.alignLeft), alignCentre_(actions.alignCentre),
+      alignRight_(actions.alignRight) {
     setObjectName(QStringLiteral("formatController"));
     connect(&actions.font, &QAction::triggered, this, &FormatController::chooseFont);
     connect(&actions.mincho, &QAction::triggered, this,
@@ -27,16 +28,29 @@ FormatController::FormatController(RichTextBox& documentView, DocumentSession& d
     connect(&actions.alignRight, &ImageButton::clicked, this, [this] { align(Alignment::Right); });
     connect(&actions.print, &QAction::triggered, this,
             [this] { printSelection(documentView_, platform_); });
+    // The picture of the current paragraph's alignment shows pressed.
+    connect(&documentView_, &QTextEdit::cursorPositionChanged, this,
+            &FormatController::showAlignment);
+    connect(&documentView_, &RichTextBox::contentChanged, this, &FormatController::showAlignment);
+    showAlignment();
+}
+
+void FormatController::showAlignment() {
+    const Qt::Alignment current = documentView_.alignment();
+    const bool centre = current & Qt::AlignHCenter;
+    const bool right = (current & (Qt::AlignRight | Qt::AlignTrailing)) && !centre;
+    alignLeft_.setPressed(!centre && !right);
+    alignCentre_.setPressed(centre);
+    alignRight_.setPressed(right);
 }
 
 void FormatController::chooseFont() {
-    // The dialog keeps what it was seeded with even when cancelled.
-    fontDialog_ = seedFromSelection(documentView_, fontDialog_);
-    const std::optional<FontChoice> choice = platform_.fontDialog(fontDialog_, &dialogParent_);
+    const FontChoice seed = seedFromSelection(documentView_);
+    const std::optional<FontChoice> choice = platform_.fontDialog(seed, &dialogParent_);
     if (!choice)
         return;
     fontDialog_ = *choice;
-    applyToSelection(documentView_, fontDialog_);
+    applyToSelection(documentView_, changesFrom(seed, *choice));
     // An OK counts as a change even when it changed nothing.
     document_.setModified(true);
 }
@@ -52,6 +66,7 @@ void FormatController::align(Alignment alignment) {
         return;
     }
     documentView_.setSelectionAlignment(alignment);
+    showAlignment();
 }
 
 } // namespace pukana

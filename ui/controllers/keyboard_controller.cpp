@@ -6,8 +6,10 @@
 #include "core/twips.h"
 #include "platform/platform.h"
 #include "ui/input_target.h"
+#include "ui/widgets/key_caption.h"
 #include "ui/widgets/rich_text_box.h"
 
+#include <QPalette>
 #include <QPushButton>
 
 namespace pukana {
@@ -16,6 +18,7 @@ namespace {
 const QString LayoutFileName = QStringLiteral("btn.dat");
 const QString ModeFailure = QStringLiteral("キーのもじをよみこめませんでした。"
                                            "いまのキーのままつづけます。");
+const QColor ActiveModeColour(0x9E, 0xC4, 0xEE);
 } // namespace
 
 KeyboardController::KeyboardController(const KeyboardKeys& keys, InputTarget& inputTarget,
@@ -24,14 +27,16 @@ KeyboardController::KeyboardController(const KeyboardKeys& keys, InputTarget& in
     : QObject(parent), keys_(keys), inputTarget_(inputTarget), documentView_(documentView),
       paths_(paths), platform_(platform) {
     setObjectName(QStringLiteral("keyboardController"));
-    const std::pair<QPushButton*, QString> modes[] = {
+    modeButtons_ = {
         {keys_.hiragana, QStringLiteral("ひらがな")},
         {keys_.katakana, QStringLiteral("カタカナ")},
         {keys_.symbols, QStringLiteral("きごう")},
         {keys_.halfWidth, QStringLiteral("はんかく")},
     };
-    for (const auto& [button, mode] : modes)
+    for (const auto& [button, mode] : modeButtons_) {
+        button->setCheckable(true);
         connect(button, &QPushButton::clicked, this, [this, mode] { switchMode(mode); });
+    }
     connectEditingKeys();
 }
 
@@ -81,15 +86,32 @@ void KeyboardController::loadMode(const QString& mode) {
         keyboard::loadCaptions(paths_.appDir + LayoutFileName, mode);
     if (captions) {
         for (int i = 0; i < keyboard::KeyCount && i < characterKeys_.size(); ++i)
-            characterKeys_[i]->setText(captions->at(i));
+            showKeyCaption(*characterKeys_[i], captions->at(i));
+        activeMode_ = mode;
     }
+    showActiveMode();
     documentView_.setFocus();
+}
+
+void KeyboardController::showActiveMode() {
+    // Set from the mode shown, not from the click: a checkable button has already toggled
+    // itself by the time its click arrives.
+    for (const auto& [button, mode] : modeButtons_) {
+        const bool active = mode == activeMode_;
+        button->setChecked(active);
+        // Sunk in alone is faint in most styles: the pressed button is tinted as well.
+        QPalette palette = button->parentWidget()->palette();
+        if (active)
+            palette.setColor(QPalette::Button, ActiveModeColour);
+        button->setPalette(palette);
+    }
 }
 
 void KeyboardController::switchMode(const QString& mode) {
     try {
         loadMode(mode);
     } catch (const PukanaError& e) {
+        showActiveMode();
         // Ending the program here would lose the document: say why and go on.
         platform_.msgBox(ModeFailure + QStringLiteral("\r\n") + e.description(),
                          MessageStyle::OkExclamation);
@@ -97,7 +119,7 @@ void KeyboardController::switchMode(const QString& mode) {
 }
 
 void KeyboardController::typeKey(int index) {
-    inputTarget_.replaceSelection(characterKeys_.at(index - 1)->text());
+    inputTarget_.replaceSelection(typedText(*characterKeys_.at(index - 1)));
     inputTarget_.focus();
 }
 
@@ -106,7 +128,10 @@ void KeyboardController::sendToTarget(const QString& keys) {
     // have it either while another window is active.
     QWidget* box = inputTarget_.widget();
     box->setFocus();
-    sendKeys(box, keys);
+    if (inputTarget_.isDocument())
+        documentView_.typeKeys(keys); // one undo step per key
+    else
+        sendKeys(box, keys);
 }
 
 void KeyboardController::documentOnlyKey(const QString& keys) {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <utility>
 
 class QPushButton;
 
@@ -51,9 +52,13 @@ public:
     /// unreadable or cut short; the captions are then unchanged.
     void loadMode(const QString& mode);
     /// A mode button: loads the mode; a failure is reported and the keys keep their captions.
+    /// The button of the mode the keys show stays pressed.
     void switchMode(const QString& mode);
+    /// The mode whose captions the keys show (empty before the first is loaded).
+    const QString& activeMode() const { return activeMode_; }
 
-    /// Character key `index` (1 to 105): its caption replaces the selection of the target.
+    /// Character key `index` (1 to 105): the character it shows replaces the selection of the
+    /// target.
     void typeKey(int index);
 
     const QList<QPushButton*>& characterKeys() const { return characterKeys_; }
@@ -64,6 +69,8 @@ private:
     /// Keys that only make sense in the document: in the file-name box they beep.
     void documentOnlyKey(const QString& keys);
     void connectEditingKeys();
+    /// Shows the active mode's button pressed and the others raised.
+    void showActiveMode();
 
     KeyboardKeys keys_;
     InputTarget& inputTarget_;
@@ -71,6 +78,8 @@ private:
     const ProgramPaths& paths_;
     Platform& platform_;
     QList<QPushButton*> characterKeys_;
+    QList<std::pair<QPushButton*, QString>> modeButtons_;
+    QString activeMode_;
 };
 
 } // namespace pukana

@@ -14,12 +14,32 @@
 
 namespace pukana {
 
-FileController::SaveResult FileController::save(const QString& path) {
+namespace {
+
+// Failures that mean the folder cannot take the file: another place may well work.
+bool folderNotWritable(int number) {
+    return number == err::PermissionDenied || number == err::ReadOnlyFileSystem ||
+           number == err::PathNotFound;
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    return !a.isEmpty() && !b.isEmpty() && QFileInfo(a) == QFileInfo(b);
+}
+
+} // namespace
+
+FileController::SaveResult FileController::save(const QString& path, bool quietFolderFailure) {
     try {
         const bool saved =
             saveFormatFor(path) == SaveFormat::RichText ? saveRichText(path) : savePlainText(path);
+        if (saved && sameFile(path, lossyPath_)) {
+            lossyPath_.clear(); // the file now holds what the document shows
+            lossyBytes_ = 0;
+        }
         return saved ? SaveResult::Saved : SaveResult::Declined;
     } catch (const PukanaError& e) {
+        if (quietFolderFailure && folderNotWritable(e.number()))
+            return SaveResult::FolderNotWritable;
         platform_.msgBox(texts::saveErrorMessage(e.description(), path),
                          MessageStyle::OkExclamation);
         return SaveResult::Failed;
@@ -42,19 +62,37 @@ bool FileController::savePlainText(const QString& path) {
         platform_.msgBox(texts::unencodableQuestion(encoded.unencodable, encoded.samples),
                          MessageStyle::YesNoExclamationNo) != MessageResult::Yes)
         return false;
+    if (lossyBytes_ > 0 && sameFile(path, lossyPath_) &&
+        platform_.msgBox(texts::lossySaveQuestion(lossyBytes_, path),
+                         MessageStyle::YesNoExclamationNo) != MessageResult::Yes)
+        return false;
     BusyPointer busy(platform_);
     document_.savePlainText(path, encoded.bytes);
     return true;
+}
+
+bool FileController::confirmReplacing(const QString& path) {
+    // Any existing file counts, hidden ones too: overwriting it silently would lose it.
+    const QFileInfo target(path);
+    return !target.exists() || target.isDir() ||
+           platform_.msgBox(texts::kOverwriteQuestion.toString(),
+                            MessageStyle::YesNoExclamationNo) == MessageResult::Yes;
 }
 
 void FileController::saveInPlace() {
     if (!document_.isModified())
         return;
     const QString path = document_.path();
-    if (hasDirectory(path))
-        save(path);
-    else
+    if (!hasDirectory(path)) {
         saveAs(); // a bare name: ask where
+        return;
+    }
+    // A name the editor made, or one typed into the name box, may name someone's file.
+    if (!document_.isPathChosen() && !confirmReplacing(path))
+        return;
+    // A folder that cannot take the file: ask for another place, the name kept.
+    if (save(path, true) == SaveResult::FolderNotWritable)
+        saveAs();
 }
 
 void FileController::saveAs() {
@@ -63,11 +101,7 @@ void FileController::saveAs() {
     if (!chosen)
         return; // Cancel ends the command without a word
     const QString path = *chosen;
-    // Any existing file counts, hidden ones too: overwriting it silently would lose it.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isDir() &&
-        platform_.msgBox(texts::kOverwriteQuestion.toString(), MessageStyle::YesNoExclamationNo) !=
-            MessageResult::Yes)
+    if (!confirmReplacing(path))
         return;
     if (save(path) != SaveResult::Declined)
         rememberRecent(path);

@@ -1,5 +1,6 @@
 #include "ui/controllers/settings_controller.h"
 
+#include "core/document/document_texts.h"
 #include "core/document/program_paths.h"
 #include "core/document/recent_files.h"
 #include "core/document/settings_file.h"
@@ -19,13 +20,18 @@ SettingsController::SettingsController(const ProgramPaths& paths, EditorSettings
 }
 
 void SettingsController::load() {
-    BusyPointer busy(platform_);
-    const Settings stored = loadSettings(paths_.dataFile(kSettingsFileName));
-    if (stored.keyboardOn)
-        showKeyboard_.setChecked(true);
-    if (stored.fontName)
-        settings_.baseFontName = *stored.fontName;
-    recentFiles_.setPaths(stored.recentFiles);
+    QString problem;
+    {
+        BusyPointer busy(platform_);
+        const Settings stored = loadSettings(paths_.dataFile(kSettingsFileName), &problem);
+        if (stored.keyboardOn)
+            showKeyboard_.setChecked(true);
+        if (stored.fontName)
+            settings_.baseFontName = *stored.fontName;
+        recentFiles_.setPaths(stored.recentFiles);
+    }
+    if (!problem.isEmpty())
+        platform_.msgBox(texts::settingsReadMessage(problem), MessageStyle::OkExclamation);
 }
 
 void SettingsController::save() {
@@ -33,7 +39,9 @@ void SettingsController::save() {
     // A folder that cannot be written keeps the old file; the program goes on without it.
     saveSettings(paths_.dataFile(kSettingsFileName),
                  serializeSettings(showKeyboard_.isChecked(), settings_.baseFontName,
-                                   recentFiles_.paths().mid(0, kStoredRecentFiles)));
+                                   // All: paths the file cannot hold are skipped there and
+                                   // the next ones written instead.
+                                   recentFiles_.paths()));
 }
 
 } // namespace pukana

@@ -3,6 +3,7 @@
 #include "core/document/document_session.h"
 #include "platform/platform.h"
 #include "ui/controllers/file_controller.h"
+#include "ui/controllers/recovery_controller.h"
 #include "ui/controllers/settings_controller.h"
 
 #include <QAction>
@@ -17,9 +18,10 @@ const QString ExitQuestion = QStringLiteral("へんしゅうちゅうのぶん�
 
 ShutdownController::ShutdownController(const DocumentSession& document,
                                        SettingsController& settingsFile, FileController& files,
-                                       Platform& platform, QAction& exit, QObject* parent)
+                                       RecoveryController& recovery, Platform& platform,
+                                       QAction& exit, QObject* parent)
     : QObject(parent), document_(document), settingsFile_(settingsFile), files_(files),
-      platform_(platform) {
+      recovery_(recovery), platform_(platform) {
     setObjectName(QStringLiteral("shutdownController"));
     connect(&exit, &QAction::triggered, this, &ShutdownController::confirmClose);
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -46,6 +48,7 @@ bool ShutdownController::confirmClose() {
                 return false;
         }
     }
+    recovery_.discard(); // a normal end: the user decided about every change
     platform_.quit(0);
     return true;
 }

@@ -10,6 +10,7 @@ namespace pukana {
 
 class DocumentSession;
 class FileController;
+class RecoveryController;
 class Platform;
 class SettingsController;
 
@@ -17,8 +18,8 @@ class ShutdownController : public QObject {
     Q_OBJECT
 public:
     ShutdownController(const DocumentSession& document, SettingsController& settingsFile,
-                       FileController& files, Platform& platform, QAction& exit,
-                       QObject* parent = nullptr);
+                       FileController& files, RecoveryController& recovery, Platform& platform,
+                       QAction& exit, QObject* parent = nullptr);
 
     /// The closing routine: writes the settings, asks about unsaved changes. Returns true
     /// when the editor ends (the event loop then ends with 0), false when it keeps running.
@@ -28,6 +29,7 @@ private:
     const DocumentSession& document_;
     SettingsController& settingsFile_;
     FileController& files_;
+    RecoveryController& recovery_;
     Platform& platform_;
 };
 

@@ -56,6 +56,7 @@ void TextModeController::replaceByPlainText() {
         const QString text = decodePlainText(readWholeFile(scratch), format);
         QFile::remove(scratch);
         documentView_.setDocumentText(text);
+        documentView_.clearUndoHistory(); // the formatted steps no longer fit the plain text
     } catch (const PukanaError& e) {
         if (!scratch.isEmpty())
             QFile::remove(scratch);
@@ -66,10 +67,12 @@ void TextModeController::replaceByPlainText() {
 
 void TextModeController::plainToRichText() {
     documentView_.setRichText(cp932::encode(documentView_.documentText()));
+    documentView_.clearUndoHistory();
 }
 
 void TextModeController::richToPlainText() {
     documentView_.setDocumentText(cp932::decode(documentView_.richText()));
+    documentView_.clearUndoHistory();
 }
 
 } // namespace pukana

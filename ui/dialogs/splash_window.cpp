@@ -13,7 +13,9 @@ namespace pukana {
 namespace {
 QLabel* label(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
               const QColor& colour) {
-    auto* l = new QLabel(text, parent);
+    auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText); // the loading line shows the file named on the command line
+    l->setText(text);
     l->setGeometry(geometry);
     l->setFont(font);
     l->setAlignment(Qt::AlignCenter);

@@ -11,6 +11,9 @@ class ImageButton : public QWidget {
 public:
     ImageButton(const QImage& image, const QString& accessibleName, QWidget* parent);
     const QImage& image() const { return image_; }
+    /// Shown sunk in, as a pressed button, while what the picture stands for is in effect.
+    bool isPressed() const { return pressed_; }
+    void setPressed(bool pressed);
 
 Q_SIGNALS:
     void clicked();
@@ -21,6 +24,7 @@ protected:
 
 private:
     QImage image_;
+    bool pressed_ = false;
 };
 
 } // namespace pukana

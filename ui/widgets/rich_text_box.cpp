@@ -233,7 +233,30 @@ QString RichTextBox::selectedText() const {
     return plainFromRaw(textCursor().selectedText());
 }
 
+RichTextBox::UndoStep::UndoStep(RichTextBox& box) : cursor_(box.document()) {
+    // An edit block also keeps the step from merging with the one before, as typed
+    // characters otherwise would.
+    cursor_.beginEditBlock();
+}
+
+RichTextBox::UndoStep::~UndoStep() {
+    cursor_.endEditBlock();
+}
+
+bool RichTextBox::canUndo() const {
+    return document()->isUndoAvailable();
+}
+
+bool RichTextBox::canRedo() const {
+    return document()->isRedoAvailable();
+}
+
+void RichTextBox::clearUndoHistory() {
+    document()->clearUndoRedoStacks();
+}
+
 void RichTextBox::replaceSelection(const QString& text) {
+    UndoStep step(*this);
     QTextCursor c = textCursor();
     c.insertText(toDocumentText(text));
     setTextCursor(c);
@@ -244,6 +267,7 @@ QByteArray RichTextBox::selectionRichText() const {
 }
 
 void RichTextBox::replaceSelectionWithRichText(const QByteArray& source) {
+    UndoStep step(*this);
     QTextCursor c = textCursor();
     rtf::insert(source, c);
     setTextCursor(c);
@@ -340,10 +364,14 @@ void RichTextBox::setSelectionStrikeOut(bool on) {
 
 void RichTextBox::mergeSelFormat(const QTextCharFormat& format) {
     ++formatOnly_;
-    QTextCursor c = textCursor();
-    if (c.hasSelection())
-        c.mergeCharFormat(format);
-    mergeCurrentCharFormat(format);
+    {
+        // The step ends (and reports its change) while the change still counts as format.
+        UndoStep step(*this);
+        QTextCursor c = textCursor();
+        if (c.hasSelection())
+            c.mergeCharFormat(format);
+        mergeCurrentCharFormat(format);
+    }
     --formatOnly_;
 }
 
@@ -353,8 +381,11 @@ void RichTextBox::setSelectionAlignment(Alignment alignment) {
                    : alignment == Alignment::Centre ? Qt::AlignHCenter
                                                     : Qt::AlignLeft);
     ++formatOnly_;
-    QTextCursor c = textCursor();
-    c.mergeBlockFormat(f);
+    {
+        UndoStep step(*this);
+        QTextCursor c = textCursor();
+        c.mergeBlockFormat(f);
+    }
     --formatOnly_;
 }
 
@@ -392,6 +423,7 @@ void RichTextBox::printSelectionTo(Printer& printer) const {
 }
 
 void RichTextBox::typeKeys(const QString& keys) {
+    UndoStep step(*this);
     sendKeys(this, keys);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <optional>
 
@@ -78,6 +79,29 @@ public:
     /// Renders the selection, or the whole document when nothing is selected, to the
     /// printer, at the page width. Throws PukanaError when printing fails.
     void printSelectionTo(Printer& printer) const;
+
+    /// Loads RTF source into a fresh document. Throws PukanaError on source that is not RTF.
+    void loadRichText(const QByteArray& source) { loadRtf(source); }
+
+    // Undo and redo. Every public change of content or format (typing a key's text, an
+    // editing key, a paste, a conversion commit, a font or alignment change) is one step;
+    // UndoStep joins several calls into one.
+    bool canUndo() const;
+    bool canRedo() const;
+    /// Forgets every step: a new, opened or converted document starts with no history.
+    void clearUndoHistory();
+
+    /// Makes everything done while it lives one undo step.
+    class UndoStep {
+    public:
+        explicit UndoStep(RichTextBox& box);
+        ~UndoStep();
+        UndoStep(const UndoStep&) = delete;
+        UndoStep& operator=(const UndoStep&) = delete;
+
+    private:
+        QTextCursor cursor_;
+    };
 
     /// Sends a keystroke string ("{LEFT}", "+{RIGHT}", "{BS}", "{DEL}", "{UP}", "{DOWN}",
     /// "~") to this control, processed before the call returns.

@@ -12,7 +12,10 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <vector>
 
 using namespace pukana;
 using namespace Qt::StringLiterals;
@@ -89,6 +92,38 @@ TEST_F(DictionaryTest, MissingMainDictionaryThrowsAndAnUnusableUserDicIsNotFatal
     ASSERT_NO_THROW(report = dic.dicread(dir.path()));
     EXPECT_EQ(report.pairCount, 1);
     EXPECT_TRUE(report.notice.contains(u"pukana2.dic"_s)) << report.notice.toStdString();
+}
+
+TEST_F(DictionaryTest, CheckingTheMainFileRefusesWhatReadingItRefuses) {
+    const auto errorOf = [](const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const PukanaError& e) {
+            return e.number();
+        }
+        return 0;
+    };
+    const QString main = path(u"pukana.dic"_s);
+    // Missing, a folder, a FIFO (never waited on), beyond 32 MB (a sparse file), and fine.
+    const std::vector<std::function<void()>> makeMain = {
+        [] {},
+        [&] { ASSERT_TRUE(QDir(dir.path()).mkdir(u"pukana.dic"_s)); },
+        [&] { ASSERT_EQ(::mkfifo(qPrintable(main), 0600), 0); },
+        [&] {
+            QFile file(main);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize((qint64(32) << 20) + 1));
+        },
+        [&] { write(u"pukana.dic"_s, QByteArray("a,b\r\n")); },
+    };
+    const std::vector<int> expected = {err::FileNotFound, err::NotRegularFile, err::NotRegularFile,
+                                       err::FileTooLarge, 0};
+    for (size_t i = 0; i < makeMain.size(); ++i) {
+        QFile::remove(main);
+        QDir(dir.path()).rmdir(u"pukana.dic"_s);
+        makeMain[i]();
+        EXPECT_EQ(errorOf([&] { Dictionary::checkMainFile(dir.path()); }), expected[i]) << i;
+        EXPECT_EQ(errorOf([&] { dic.dicread(dir.path()); }), expected[i]) << i;
+    }
 }
 
 TEST_F(DictionaryTest, CapacityIsSixtyThousandAndOnePairs) {

@@ -1,5 +1,8 @@
 #include "core/document/path_naming.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace pukana;
@@ -37,4 +40,23 @@ TEST(PathNaming, SplitsAndRebuildsThePath) {
     EXPECT_EQ(r.boxText, u"新規"_s);
     EXPECT_EQ(r.path, u"/home/u/新規.txt"_s);
     EXPECT_EQ(newDocumentPathIn(u"C:\\Desktop\\"_s, u'\\'), u"C:\\Desktop\\新規.rtf"_s);
+}
+
+TEST(PathNaming, NewDocumentFolderAlwaysExists) {
+    QTemporaryDir home;
+    const QString desktop = home.filePath(u"Desktop"_s);
+    const QString documents = home.filePath(u"Documents"_s);
+    // Missing desktop in the home folder: made.
+    EXPECT_EQ(newDocumentFolder(desktop, home.path(), documents), desktop);
+    EXPECT_TRUE(QFileInfo(desktop).isDir());
+    // A desktop elsewhere is not made: the documents folder, else home.
+    const QString elsewhere = home.filePath(u"a/b/Desktop"_s);
+    EXPECT_EQ(newDocumentFolder(elsewhere, home.path(), documents), home.path());
+    ASSERT_TRUE(QDir().mkdir(documents));
+    EXPECT_EQ(newDocumentFolder(elsewhere, home.path(), documents), documents);
+    EXPECT_FALSE(QFileInfo::exists(elsewhere));
+    // A file in the way of the desktop folder is left alone.
+    QFile blocker(home.filePath(u"Desk2"_s));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    EXPECT_EQ(newDocumentFolder(blocker.fileName(), home.path(), documents), documents);
 }

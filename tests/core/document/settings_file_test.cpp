@@ -58,3 +58,15 @@ TEST(SettingsFile, LoadSaveAndDataDir) {
     EXPECT_EQ(writableDataDir(path + u"/dir/", fallback), QDir::toNativeSeparators(fallback) + sep);
     EXPECT_TRUE(QFileInfo(fallback).isDir());
 }
+
+TEST(SettingsFile, PathsCodePage932CannotHoldStayOutOfTheFile) {
+    const QStringList recent{u"/home/u/😀 folder/a.txt"_s, u"/home/u/漢字.txt"_s};
+    EXPECT_EQ(parseSettings(serializeSettings(false, u"F"_s, recent)).recentFiles,
+              QStringList{u"/home/u/漢字.txt"_s});
+    // Fifteen writable entries are still written when some are left out.
+    QStringList many{u"/😀.txt"_s};
+    for (int i = 0; i < 20; ++i)
+        many << u"/f%1.txt"_s.arg(i);
+    EXPECT_EQ(parseSettings(serializeSettings(false, u"F"_s, many)).recentFiles.size(),
+              kStoredRecentFiles);
+}

@@ -68,10 +68,10 @@ TEST(TextFile, ReadsWholeFilesAndWritesSafely) {
     EXPECT_EQ(readWholeFile(path), QByteArray("abc\r\n\x00z", 7));
     EXPECT_EQ(errorNumberOf([&] { readWholeFile(dir.filePath(QStringLiteral("none"))); }),
               err::FileNotFound);
-    EXPECT_EQ(errorNumberOf([&] { readWholeFile(dir.path()); }), err::PathFileAccess);
+    EXPECT_EQ(errorNumberOf([&] { readWholeFile(dir.path()); }), err::NotRegularFile);
 
-    // Failed writes: a missing folder, a target that is a folder, and an existing file whose
-    // name leaves no room for a temporary name beside it. The old file stays whole.
+    // Failed writes: a missing folder, a target that is a folder. A name of the longest length
+    // still saves (the temporary name beside it is short).
     EXPECT_EQ(errorNumberOf([&] { writeFileSafely(dir.filePath(QStringLiteral("no/x")), "x"); }),
               err::PathNotFound);
     const QString sub = dir.filePath(QStringLiteral("sub"));
@@ -81,8 +81,10 @@ TEST(TextFile, ReadsWholeFilesAndWritesSafely) {
     QFile old(longPath);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old content") == 11);
     old.close();
-    EXPECT_EQ(errorNumberOf([&] { writeFileSafely(longPath, "new"); }), err::PathFileAccess);
-    EXPECT_EQ(readWholeFile(longPath), QByteArray("old content"));
+    writeFileSafely(longPath, "new");
+    EXPECT_EQ(readWholeFile(longPath), QByteArray("new"));
+    EXPECT_EQ(errorNumberOf([&] { writeFileSafely(dir.filePath(QString(256, u'n')), "x"); }),
+              err::NameTooLong);
     // Nothing is left behind by the failed writes.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
 }

@@ -60,6 +60,15 @@ TEST(Captions, HeaderLineThenSevenLinesJoinedAndCutOrPaddedTo105) {
             EXPECT_EQ(captions->at(i), i < joined.size() ? joined.mid(i, 1) : Placeholder)
                 << joined.toStdString() << " key " << i;
     }
+    // Files saved with LF or lone CR line ends read like the CR LF one.
+    const QString file = u"ひらがな\n"_s + SixRows + u"y\n"_s;
+    const auto crlf = captionsFromBytes(fileOf(file), u"ひらがな"_s, {});
+    ASSERT_TRUE(crlf);
+    for (const QString& ends : {u"\n"_s, u"\r"_s}) {
+        QString other = file;
+        EXPECT_EQ(captionsFromBytes(cp932::encode(other.replace(u'\n', ends)), u"ひらがな"_s, {}),
+                  crlf);
+    }
     // The name is matched exactly, without width or script folding; a mode found nowhere
     // leaves the captions to the caller.
     EXPECT_FALSE(captionsFromBytes(fileOf(u"ｶﾀｶﾅ かたかな\n"_s + SixRows), u"カタカナ"_s, {}));
@@ -110,12 +119,17 @@ TEST(ShippedLayout, FullBlocksOfDistinctCharactersAndKanaModesMirrorEachOther) {
         // The block's own seven lines fill all 105 keys: none relies on padding or is cut.
         const qsizetype header = lines.indexOf(modes[m]);
         EXPECT_EQ(keys.last(), lines.mid(header + 1, BlockLines).join(QString())) << header;
-        // A free key shows the placeholder, so only the placeholder may repeat.
+        // No key is padding: every key types its own character and shows a visible caption
+        // no other key of the mode shows.
         QSet<QChar> seen;
+        QSet<QString> shown;
         for (QChar c : keys.last()) {
-            EXPECT_TRUE(c == Placeholder || !seen.contains(c)) << QString(c).toStdString();
+            const QString caption = visibleCaption(QString(c));
+            EXPECT_FALSE(seen.contains(c) || shown.contains(caption)) << QString(c).toStdString();
+            EXPECT_FALSE(caption.trimmed().isEmpty()) << int(c.unicode());
             EXPECT_TRUE(cp932::canEncode(c.unicode())) << QString(c).toStdString();
             seen.insert(c);
+            shown.insert(caption);
         }
         for (QChar c : modes[m + 1])
             EXPECT_TRUE(seen.contains(c)) << QString(c).toStdString();

@@ -2,6 +2,7 @@
 #include "tests/ui/document/document_window_fixture.h"
 
 #include "core/formats/cp932.h"
+#include "tests/support/scratch_mount.h"
 #include "core/formats/text_file_format.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -26,9 +27,9 @@ TEST_F(Opening, PlainAndRichText) {
     document().setModified(true);
     fileController().saveInPlace();
     EXPECT_EQ(readBytes(lf), "a\nb\nc");
-    // Bad bytes and short names open without failing.
-    fileController().open(fileWith(u"ab"_s, QByteArray("x\x81\0y\r\n\xFF", 7)));
-    EXPECT_EQ(t1().documentText().size(), 7); // x, replacement, NUL, y, line end, 0xFF, line end
+    // A stray bad byte and a short name open without failing.
+    fileController().open(fileWith(u"ab"_s, QByteArray(200, 'x') + "\x81\r\n\xFF"));
+    EXPECT_EQ(t1().documentText().size(), 204); // 200 x, replacement, line end, 0xFF, line end
     EXPECT_EQ(caption(), files.filePath(u"ab"_s));
     // Rich text opens at the page width.
     fileController().open(fileWith(u"A.RTF"_s, "{\\rtf1\\ansi {\\b bold} plain\\par}"));
@@ -119,9 +120,15 @@ TEST_F(Saving, SaveAsAsksBeforeOverwritingAndNamesDecideTheFormat) {
 }
 
 TEST_F(Saving, AFailedSaveKeepsTheOldFile) {
-    // A name so long that no temporary file fits beside it: writing must fail.
-    const QString path = fileWith(QString(250, u'a') + u".txt"_s, "old");
-    modify(u"new"_s);
+    // A full disk: writing must fail.
+    test::ScratchMount full(64);
+    if (!full.ok())
+        GTEST_SKIP() << "tmpfs cannot be mounted here";
+    const QString path = full.filePath(u"doc.txt"_s);
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    modify(QString(100000, u'x'));
     choose(path);
     platform.msgAnswers = {MessageResult::Yes};
     fileController().saveAs();

@@ -6,11 +6,18 @@
 #include "ui/widgets/image_button.h"
 #include "ui/widgets/rich_text_box.h"
 
+#include "ui/dialogs/font_dialog.h"
+
 #include <QAction>
+#include <QDir>
+#include <QFontDatabase>
+#include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 
 using namespace pukana;
@@ -33,43 +40,167 @@ protected:
                Qt::AlignHCenter;
     }
     test::RecordingPrinter& printer() { return platform.recordingPrinter; }
+    /// Dark pixels of Japanese text drawn in `font`.
+    static int inkOf(QFont font) {
+        font.setPixelSize(32);
+        QImage image(240, 48, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("日本語の太字"));
+        painter.end();
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qGray(image.pixel(x, y)) < 128;
+        return ink;
+    }
     const QList<Pointer> balanced{Pointer::Hourglass, Pointer::Default};
 };
 
-TEST_F(Format, FontDialogAndAlignmentPictures) {
+TEST_F(Format, FontDialogAppliesOnOkOnlyAndAlignmentPicturesShowTheParagraph) {
     select(0, 2);
     box().setSelectionFontSize(20);
     document().setModified(false);
     action("m_font")->trigger(); // nothing scripted: Cancel
-    EXPECT_EQ(platform.fontRequests.at(0).size, 20);
+    EXPECT_EQ(platform.fontRequests.at(0).size, 20.0);
     EXPECT_FALSE(document().isModified());
     // OK with exactly the seeded values still counts as a change.
     platform.fontAnswers.push_back(platform.fontRequests[0]);
     action("m_font")->trigger();
     EXPECT_TRUE(document().isModified());
     EXPECT_EQ(box().selectionFontSize(), 20) << "the 3-point reset must not remain";
-
-    // Bold is mixed over 太字と普通: the dialog shows its last state, OK sets it throughout.
     FontChoice mincho{QStringLiteral("ＭＳ 明朝"), 15, true, true, true, true, 0xFF00};
-    platform.fontAnswers.push_back(mincho);
-    action("m_font")->trigger();
-    mincho.bold = false;
     platform.fontAnswers.push_back(mincho);
     select(0, 5);
     action("m_font")->trigger();
-    EXPECT_TRUE(platform.fontRequests.at(3).bold);
-    EXPECT_EQ(box().selectionBold(), std::optional<bool>(false));
+    EXPECT_EQ(box().selectionBold(), std::optional<bool>(true));
     EXPECT_EQ(box().selectionColour(), 0x00FF00u);
+    EXPECT_EQ(box().selectionFontSize(), 15);
 
-    // Alignment acts on whole paragraphs in rich text and beeps in plain text.
+    // Alignment acts on whole paragraphs in rich text, its picture shows pressed, and the
+    // pictures follow the caret; in plain text a click only beeps.
     select(1, 2);
     document().setModified(false);
     Q_EMIT widget<ImageButton>("I_cnt")->clicked();
     EXPECT_TRUE(centred(0) && !centred(1));
     EXPECT_TRUE(document().isModified()); // an alignment is a change to save
+    EXPECT_TRUE(widget<ImageButton>("I_cnt")->isPressed() &&
+                !widget<ImageButton>("I_lft")->isPressed());
+    select(7, 0);
+    EXPECT_TRUE(widget<ImageButton>("I_lft")->isPressed() &&
+                !widget<ImageButton>("I_cnt")->isPressed());
     document().setPath(QStringLiteral("/docs/memo.txt"));
     Q_EMIT widget<ImageButton>("I_rt")->clicked();
     EXPECT_EQ(platform.beeps, 1);
+    EXPECT_FALSE(widget<ImageButton>("I_rt")->isPressed());
+}
+
+TEST_F(Format, FontDialogIsSeededFromTheSelectionsOwnCharacters) {
+    // 太字 bold, 20 points, red; と普通 plain, 12 points; the document's own face throughout.
+    select(0, 2);
+    box().setSelectionFontSize(20);
+    box().setSelectionBold(true);
+    box().setSelectionColour(0x0000FF);
+    select(2, 3);
+    box().setSelectionFontSize(12);
+    const auto seedOf = [&] {
+        action("m_font")->trigger(); // cancelled
+        return platform.fontRequests.last();
+    };
+    select(0, 2);
+    EXPECT_EQ(seedOf(), (FontChoice{box().baseFont().family(), 20, true, false, false, false,
+                                    quint32(0x0000FF)}));
+    // The keyboard's <S makes a backward selection of と普通: the seed is its own start, not
+    // the bold character before it.
+    select(5, 0);
+    for (int i = 0; i < 3; ++i)
+        button("b_selm")->click();
+    ASSERT_EQ(box().selectedText(), QStringLiteral("と普通"));
+    const FontChoice backward = seedOf();
+    EXPECT_EQ(backward.bold, false);
+    EXPECT_EQ(backward.size, 12.0);
+    EXPECT_EQ(backward.color, 0u);
+    // Over both runs, what differs is empty and the rest is known.
+    select(0, 5);
+    const FontChoice mixed = seedOf();
+    EXPECT_FALSE(mixed.bold || mixed.size || mixed.color);
+    EXPECT_EQ(mixed.italic, false);
+    EXPECT_EQ(mixed.name, box().baseFont().family());
+
+    // OK after setting only italic: the mixed attributes stay as each character had them.
+    FontChoice italic = mixed;
+    italic.italic = true;
+    platform.fontAnswers.push_back(italic);
+    action("m_font")->trigger();
+    select(0, 2);
+    EXPECT_EQ(seedOf(), (FontChoice{box().baseFont().family(), 20, true, true, false, false,
+                                    quint32(0x0000FF)}));
+    select(2, 3);
+    EXPECT_EQ(seedOf(),
+              (FontChoice{box().baseFont().family(), 12, false, true, false, false, quint32(0)}));
+}
+
+TEST_F(Format, OkWithoutChangesKeepsTheSavedRunsByteForByte) {
+    const QString path = QDir(appDir.path()).filePath(QStringLiteral("runs.rtf"));
+    document().setPath(path);
+    // Runs in a substitute face, a colour outside the basic sixteen, a mixed size and bold.
+    select(0, 2);
+    box().setSelectionFontName(QStringLiteral("ＭＳ 明朝"));
+    box().setSelectionBold(true);
+    box().setSelectionColour(0x336699);
+    select(3, 4);
+    box().setSelectionFontSize(10.5);
+    box().setSelectionUnderline(true);
+    const auto saved = [&] {
+        document().setModified(true);
+        action("M_Save")->trigger();
+        return readWholeFile(path);
+    };
+    const QByteArray before = saved();
+    ASSERT_TRUE(before.contains("\\b"));
+    // The editor's own dialog, confirmed as it opens.
+    platform.onFontDialog = [this](const FontChoice& seed) {
+        FontDialog dialog(seed, window.get());
+        return std::optional<FontChoice>(dialog.choice());
+    };
+    for (const auto& [start, length] : {std::pair{0, 2}, {0, 9}, {3, 1}, {6, 0}}) {
+        select(start, length);
+        action("m_font")->trigger();
+        EXPECT_EQ(saved(), before) << start << "+" << length;
+    }
+    EXPECT_EQ(platform.fontRequests.at(0).name, QStringLiteral("ＭＳ 明朝"));
+}
+
+TEST_F(Format, BoldOnJapaneseTextInIpaFacesShowsAndIsSaved) {
+    box().setDocumentText(QStringLiteral("日本語の太字"));
+    const QList<QString> faces = {QStringLiteral("IPAGothic"), QStringLiteral("IPAMincho")};
+    for (const QString& face : faces) {
+        if (!QFontDatabase::hasFamily(face))
+            GTEST_SKIP() << face.toStdString() << " is not installed";
+        select(0, 6);
+        FontChoice seed;
+        seed.name = face;
+        seed.bold = true;
+        platform.fontAnswers.push_back(seed);
+        action("m_font")->trigger();
+        EXPECT_EQ(box().selectionBold(), std::optional<bool>(true));
+        EXPECT_TRUE(QString::fromLatin1(box().richText())
+                        .contains(QRegularExpression(QStringLiteral("\\\\b[^a-z]"))));
+        // The face has one style: the bold is drawn by thickening, visibly.
+        QTextCursor cursor(box().document());
+        cursor.setPosition(1);
+        QFont bold = cursor.charFormat().font();
+        ASSERT_EQ(bold.family(), face);
+        QFont regular = bold;
+        regular.setBold(false);
+        EXPECT_GT(inkOf(bold), inkOf(regular) * 1.15) << face.toStdString();
+        FontChoice unbold;
+        unbold.bold = false;
+        platform.fontAnswers.push_back(unbold);
+        action("m_font")->trigger();
+    }
 }
 
 TEST_F(Format, PrintsSelectionOrWholeDocumentAndReportsFailuresOnce) {

@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHash>
 #include <QPushButton>
+#include <QSet>
 
 using namespace pukana;
 
@@ -49,6 +51,43 @@ TEST_F(KeyboardUi, ModeClicksRereadTheFileAndAFailureKeepsTheOldCaptions) {
     EXPECT_TRUE(platform.lastMessage().contains(QStringLiteral("btn.dat")));
     EXPECT_EQ(keys()[1]->text(), QStringLiteral("★"));
     EXPECT_FALSE(platform.endedWith.has_value());
+    // The button pressed is still that of the mode the keys show.
+    EXPECT_TRUE(button("btn_suuji")->isChecked());
+    EXPECT_FALSE(button("btn_katakana")->isChecked());
+}
+
+TEST_F(KeyboardUi, EveryKeyOfEveryModeShowsAVisibleCaptionOfItsOwnAndTypesIt) {
+    const QList<QPushButton*> modes = {button("btn_hiragana"), button("btn_katakana"),
+                                       button("btn_suuji"), button("btn_hankaku")};
+    for (QPushButton* mode : modes) {
+        mode->click();
+        SCOPED_TRACE(mode->text().toStdString());
+        for (QPushButton* other : modes)
+            EXPECT_EQ(other->isChecked(), other == mode);
+        QHash<QString, QString> typedByCaption;
+        QSet<QString> typedInMode;
+        for (QPushButton* key : keys().mid(1)) {
+            // What the button shows: "&&" is a literal "&", a lone "&" marks an access key.
+            QString shown = key->text();
+            shown.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&');
+            shown.replace(u'\x01', u'&');
+            documentView()->setDocumentText(QString());
+            key->click();
+            const QString typed = documentView()->documentText();
+            EXPECT_EQ(typed.size(), 1) << shown.toStdString();
+            EXPECT_FALSE(shown.trimmed().isEmpty())
+                << "key types U+" << (typed.isEmpty() ? 0 : int(typed.at(0).unicode()));
+            EXPECT_EQ(typedByCaption.value(shown, typed), typed)
+                << shown.toStdString() << " shown by two keys that type different characters";
+            typedByCaption.insert(shown, typed);
+            typedInMode.insert(typed);
+        }
+        if (mode == button("btn_hankaku")) {
+            EXPECT_TRUE(typedInMode.contains(QStringLiteral("&")));
+            EXPECT_TRUE(typedInMode.contains(QStringLiteral(" ")));
+            EXPECT_TRUE(typedByCaption.contains(QStringLiteral("&")));
+        }
+    }
 }
 
 TEST_F(KeyboardUi, KeysActOnTheBoxThatLastHadTheFocus) {

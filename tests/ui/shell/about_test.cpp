@@ -1,4 +1,8 @@
+#include "core/layout/program_icon.h"
 #include "tests/support/window_fixture.h"
+#include "ui/dialogs/readme_window.h"
+
+#include <QPlainTextEdit>
 
 #include <QAction>
 #include <QDialog>
@@ -22,8 +26,31 @@ TEST_F(About, BoxBeepsEachTimeAndReadmeGetsItsPathAsOneArgument) {
     ASSERT_EQ(platform.launched.size(), 1);
     EXPECT_EQ(platform.launched[0].arguments,
               QStringList{state().paths.appDir + QStringLiteral("PUKANA.txt")});
-    // A viewer that cannot start is reported; the editor goes on.
+    // No viewer can start: the editor shows the readme itself, read-only, with no message.
     platform.failLaunch = true;
+    QString shownText;
+    platform.onDialog = [&](QDialog& dialog) {
+        auto* readme = dynamic_cast<ReadmeWindow*>(&dialog);
+        EXPECT_NE(readme, nullptr);
+        if (readme) {
+            EXPECT_TRUE(readme->view()->isReadOnly());
+            shownText = readme->view()->toPlainText();
+        }
+        return int(QDialog::Rejected);
+    };
+    action("M_Readme")->trigger();
+    EXPECT_TRUE(shownText.startsWith(QStringLiteral("PUKANA（ぷかな）")));
+    EXPECT_TRUE(platform.messages.isEmpty());
+    // Nor the file itself: then it is said.
+    QFile::remove(state().paths.appDir + QStringLiteral("PUKANA.txt"));
     action("M_Readme")->trigger();
     EXPECT_EQ(platform.messages.size(), 1);
+}
+
+TEST_F(About, WindowCarriesTheProgramIcon) {
+    EXPECT_FALSE(window->windowIcon().isNull());
+    const QImage icon = programIcon(64);
+    // Drawn from the built-in picture: opaque in the middle, transparent in the corner.
+    EXPECT_EQ(qAlpha(icon.pixel(32, 32)), 255);
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
 }

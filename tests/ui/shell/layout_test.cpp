@@ -2,7 +2,10 @@
 #include "core/twips.h"
 #include "tests/support/window_fixture.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFrame>
+#include <QPushButton>
 
 using namespace pukana;
 
@@ -17,4 +20,26 @@ TEST_F(WindowLayout, KeyboardItemShowsThePanelAndFocusesTheDocument) {
     EXPECT_EQ(window->focusWidget(), documentView());
     EXPECT_EQ(documentView()->height(), twipsToPixels(7380 - (3480 + 75)));
     EXPECT_EQ(widget("P2")->y() + widget("P2")->height(), window->clientArea()->height());
+}
+
+TEST_F(WindowLayout, AtItsSmallestTheWindowKeepsEveryKeyWhole) {
+    start();
+    window->show();
+    if (!action("M_KB")->isChecked())
+        action("M_KB")->trigger();
+    if (!action("m_toolbar")->isChecked())
+        action("m_toolbar")->trigger();
+    window->resize(200, 150);
+    QApplication::processEvents();
+    const QRect client = window->clientArea()->rect();
+    EXPECT_GE(documentView()->height(), twipsToPixels(MinimumDocumentHeight) - 1);
+    const QList<QPushButton*> keys = widget("F1")->findChildren<QPushButton*>();
+    ASSERT_GT(keys.size(), 105);
+    for (QPushButton* key : keys) {
+        if (!key->isVisible())
+            continue;
+        const QRect shown(key->mapTo(window->clientArea(), QPoint(0, 0)), key->size());
+        EXPECT_TRUE(client.contains(shown))
+            << key->objectName().toStdString() << " " << key->text().toStdString();
+    }
 }

@@ -1,0 +1,302 @@
+// Whole-reading conversion: the candidate list built from the dictionaries and the engine,
+// the engine on its own thread, the real libkkc engine, and the pukana-convert tool.
+#include "core/conversion/background_engine.h"
+#include "core/conversion/candidate_list.h"
+#include "core/conversion/dictionary.h"
+#include "core/conversion/henkan_core.h"
+#include "core/conversion/sentence_converter.h"
+#include "core/formats/cp932.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <condition_variable>
+#include <gtest/gtest.h>
+#include <mutex>
+
+using namespace pukana;
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString ShippedDic = QStringLiteral(PUKANA_SOURCE_DIR "/data/pukana.dic");
+
+// Answers every question with the same list and remembers the question.
+class FixedEngine : public SentenceConverter {
+public:
+    explicit FixedEngine(QStringList answer) : answer_(std::move(answer)) {}
+    QStringList nbest(const QString& reading, int n) override {
+        asked = reading;
+        askedCount = n;
+        return answer_;
+    }
+    QString asked;
+    int askedCount = 0;
+
+private:
+    QStringList answer_;
+};
+
+class CandidateListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        QFile file(dir.filePath(u"pukana.dic"_s));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(cp932::encode(u"かんじ,漢字\r\nかんじ,幹事\r\n"_s));
+        file.close();
+        dic.dicread(dir.path(), QString(), Dictionary::UserDic::ExistingOnly);
+    }
+    QTemporaryDir dir;
+    Dictionary dic;
+};
+
+Dictionary shippedDictionary() {
+    Dictionary dic;
+    QTemporaryDir dir;
+    EXPECT_TRUE(QFile::copy(ShippedDic, dir.filePath(u"pukana.dic"_s)));
+    dic.dicread(dir.path(), QString(), Dictionary::UserDic::ExistingOnly);
+    return dic;
+}
+
+// The engine's part of a list: what follows the dictionary candidates.
+QStringList engineCandidates(const QStringList& list, const QString& reading,
+                             const Dictionary& dic) {
+    const QStringList fromDic = henkanCandidates(reading, dic);
+    EXPECT_EQ(list.mid(0, fromDic.size()), fromDic) << reading.toStdString();
+    return list.mid(fromDic.size());
+}
+
+} // namespace
+
+TEST_F(CandidateListTest, DictionaryCandidatesFirstThenUpToFiveNewEngineConversions) {
+    // Repeats, the reading itself and empty answers are left out; the sixth new one is not
+    // offered.
+    FixedEngine engine({u"感じ"_s, u"漢字"_s, u"感じ"_s, u"かんじ"_s, QString(), u"幹事"_s,
+                        u"監事"_s, u"寛治"_s, u"完治"_s, u"換字"_s, u"莞爾"_s});
+    EXPECT_EQ(conversionCandidates(u"かんじ"_s, dic, &engine),
+              (QStringList{u"カンジ"_s, u"漢字"_s, u"幹事"_s, u"感じ"_s, u"監事"_s, u"寛治"_s,
+                           u"完治"_s, u"換字"_s}));
+    EXPECT_EQ(engine.askedCount, EngineCandidateLimit);
+    // Katakana is asked in hiragana; a reading the dictionaries do not know still gets the
+    // engine's conversions.
+    EXPECT_EQ(conversionCandidates(u"カンジ"_s, dic, &engine).mid(1, 2),
+              (QStringList{u"感じ"_s, u"漢字"_s}));
+    EXPECT_EQ(engine.asked, u"かんじ"_s);
+    EXPECT_EQ(conversionCandidates(u"xyz"_s, dic, &engine).size(), EngineCandidateLimit);
+    // Without an engine the list is the dictionaries' alone.
+    EXPECT_EQ(conversionCandidates(u"かんじ"_s, dic, nullptr), henkanCandidates(u"かんじ"_s, dic));
+}
+
+TEST_F(CandidateListTest, LongReadingsSendTheirStartAndKeepTheRestUnchanged) {
+    const QString emoji = u"😀"_s;
+    struct Case {
+        QString reading;
+        qsizetype sent; // characters the engine gets
+    } cases[] = {
+        {QString(EngineReadingLimit, u'あ'), EngineReadingLimit},
+        {QString(250, u'い'), EngineReadingLimit},
+        // A surrogate pair across the limit is sent whole or not at all.
+        {QString(EngineReadingLimit - 1, u'う') + emoji + u"えお"_s, EngineReadingLimit - 1},
+    };
+    for (const Case& c : cases) {
+        FixedEngine engine({u"X"_s});
+        const QStringList list = conversionCandidates(c.reading, dic, &engine);
+        EXPECT_EQ(engine.asked, c.reading.first(c.sent));
+        // Committing the conversion loses nothing of the selection past the limit.
+        EXPECT_EQ(list.last(), u"X"_s + c.reading.sliced(c.sent));
+    }
+}
+
+TEST(SentenceEngineMissing, ListEqualsTheDictionariesAloneWithoutAModel) {
+    QTemporaryDir empty;
+    QTemporaryDir broken;
+    QFile meta(broken.filePath(u"metadata.json"_s));
+    ASSERT_TRUE(meta.open(QIODevice::WriteOnly));
+    meta.write(R"({"name": "sorted3", "type": "sorted3"})"); // no data files beside it
+    meta.close();
+    QTemporaryDir garbage;
+    QFile bad(garbage.filePath(u"metadata.json"_s));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("\x01{not json");
+    bad.close();
+
+    const Dictionary dic = shippedDictionary();
+    for (const QString& modelDir : {empty.path(), broken.path(), garbage.path()}) {
+        EXPECT_EQ(loadSentenceEngine(modelDir), nullptr);
+        BackgroundSentenceEngine engine(modelDir, 100ms);
+        EXPECT_FALSE(engine.waitUntilLoaded());
+        for (const QString& reading :
+             {u"きょうはいいてんきです"_s, u"かんじ"_s, u"アメ"_s, u"xyz"_s, QString(300, u'か')})
+            EXPECT_EQ(conversionCandidates(reading, dic, &engine), henkanCandidates(reading, dic));
+        EXPECT_EQ(engine.state(), BackgroundSentenceEngine::State::Unavailable);
+    }
+}
+
+TEST(BackgroundEngine, ClosingNeverWaitsForAConversionUnderWay) {
+    // An engine stuck in a conversion until the test lets it go; it tells when it is gone.
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool open = false;
+        bool engineGone = false;
+    };
+    auto gate = std::make_shared<Gate>();
+    class StuckEngine : public SentenceConverter {
+    public:
+        explicit StuckEngine(std::shared_ptr<Gate> gate) : gate_(std::move(gate)) {}
+        ~StuckEngine() override {
+            const std::lock_guard lock(gate_->mutex);
+            gate_->engineGone = true;
+            gate_->changed.notify_all();
+        }
+        QStringList nbest(const QString& reading, int) override {
+            std::unique_lock lock(gate_->mutex);
+            gate_->changed.wait(lock, [this] { return gate_->open; });
+            return {reading + u"!"_s};
+        }
+
+    private:
+        std::shared_ptr<Gate> gate_;
+    };
+    {
+        BackgroundSentenceEngine engine([gate] { return std::make_unique<StuckEngine>(gate); },
+                                        10ms);
+        ASSERT_TRUE(engine.waitUntilLoaded());
+        EXPECT_TRUE(engine.nbest(u"あ"_s, 5).isEmpty()); // no answer within the limit
+        // Closing here would hang if it waited for the conversion.
+    }
+    std::unique_lock lock(gate->mutex);
+    gate->open = true;
+    gate->changed.notify_all();
+    // The engine's thread finishes alone and lets its engine go.
+    EXPECT_TRUE(gate->changed.wait_for(lock, 30s, [&] { return gate->engineGone; }));
+}
+
+class SentenceEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!sentenceEngineBuiltIn())
+            GTEST_SKIP() << "built without libkkc";
+    }
+};
+
+TEST_F(SentenceEngineTest, EverydaySentencesComeFirstAfterTheDictionaryCandidates) {
+    std::unique_ptr<SentenceConverter> engine = loadSentenceEngine(QString());
+    ASSERT_NE(engine, nullptr) << "libkkc is built in but its model did not load";
+    const Dictionary dic = shippedDictionary();
+    const std::pair<QString, QString> sentences[] = {
+        {u"きょうはいいてんきです"_s, u"今日はいい天気です"_s},
+        {u"わたしはがくせいです"_s, u"私は学生です"_s},
+        {u"あしたはあめがふるでしょう"_s, u"明日は雨が降るでしょう"_s},
+        {u"ごぜんちゅうにかいぎがあります"_s, u"午前中に会議があります"_s},
+        {u"でんしゃでかいしゃにいきます"_s, u"電車で会社に行きます"_s},
+        {u"ともだちとえいがをみました"_s, u"友達と映画を見ました"_s},
+        {u"にほんごをべんきょうしています"_s, u"日本語を勉強しています"_s},
+        {u"このほんはとてもおもしろい"_s, u"この本はとても面白い"_s},
+        {u"まいあさこーひーをのみます"_s, u"毎朝コーヒーを飲みます"_s},
+        {u"ははにてがみをかきました"_s, u"母に手紙を書きました"_s},
+    };
+    for (const auto& [reading, expected] : sentences) {
+        const QStringList list = conversionCandidates(reading, dic, engine.get());
+        const QStringList fromEngine = engineCandidates(list, reading, dic);
+        ASSERT_FALSE(fromEngine.isEmpty()) << reading.toStdString();
+        EXPECT_EQ(fromEngine.first().toStdString(), expected.toStdString());
+        EXPECT_LE(fromEngine.size(), EngineCandidateLimit);
+        for (const QString& candidate : fromEngine)
+            EXPECT_EQ(list.count(candidate), 1) << candidate.toStdString();
+    }
+    // Long readings get one conversion in reasonable time (the n-best search would take
+    // minutes), and the part past the limit follows it unchanged.
+    const QString longReading = QString(30, u'あ') + u"きょうはいいてんきです"_s.repeated(20);
+    const QStringList fromEngine =
+        engineCandidates(conversionCandidates(longReading, dic, engine.get()), longReading, dic);
+    ASSERT_EQ(fromEngine.size(), 1);
+    EXPECT_TRUE(fromEngine.first().endsWith(longReading.sliced(EngineReadingLimit)));
+    EXPECT_TRUE(fromEngine.first().contains(u"今日はいい天気です"_s));
+}
+
+TEST_F(SentenceEngineTest, BackgroundEngineKeepsALateAnswerForTheNextAsk) {
+    BackgroundSentenceEngine engine(QString(), 0ms);
+    const QString reading = u"きょうはいいてんきです"_s;
+    // No time to wait: the model is not even loaded, so no answer yet.
+    EXPECT_TRUE(engine.nbest(reading, 5).isEmpty());
+    QStringList answer;
+    const QDeadlineTimer patience(30s);
+    while (answer.isEmpty() && !patience.hasExpired()) {
+        QThread::msleep(10);
+        answer = engine.nbest(reading, 5);
+    }
+    ASSERT_FALSE(answer.isEmpty());
+    EXPECT_EQ(answer.first(), u"今日はいい天気です"_s);
+    EXPECT_EQ(engine.state(), BackgroundSentenceEngine::State::Ready);
+    // A patient engine answers the first time.
+    BackgroundSentenceEngine patient(QString(), -1ms);
+    EXPECT_EQ(patient.nbest(u"わたしはがくせいです"_s, 1), QStringList{u"私は学生です"_s});
+}
+
+class ConvertToolTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The tool in a folder of its own, with the shipped dictionary and a user one.
+        ASSERT_TRUE(dir.isValid());
+        tool = dir.filePath(u"pukana-convert"_s);
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PUKANA_BINARY_DIR "/pukana-convert"), tool));
+        ASSERT_TRUE(QFile::copy(ShippedDic, dir.filePath(u"pukana.dic"_s)));
+        QFile user(dir.filePath(u"pukana2.dic"_s));
+        ASSERT_TRUE(user.open(QIODevice::WriteOnly));
+        user.write(cp932::encode(u"ぷかな,普化菜\r\nかんじ,完爾\r\n"_s));
+        user.close();
+        dic.dicread(dir.path(), QString(), Dictionary::UserDic::ExistingOnly);
+    }
+    QString run(const QStringList& args, const QByteArray& input = {}) {
+        QProcess process;
+        process.start(tool, args);
+        process.write(input);
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+    // What the editor's list shows for each selection, in the tool's layout.
+    QString expected(const QStringList& selections, SentenceConverter* engine) {
+        QStringList groups;
+        for (const QString& selected : selections) {
+            const QString reading = henkanReading(selected);
+            QString group;
+            if (!reading.isEmpty()) {
+                for (const QString& candidate : conversionCandidates(reading, dic, engine))
+                    group += candidate + u'\n';
+            }
+            groups << group;
+        }
+        return groups.join(u'\n');
+    }
+
+    QTemporaryDir dir;
+    QString tool;
+    Dictionary dic;
+};
+
+TEST_F(ConvertToolTest, PrintsTheEditorsListForEachReading) {
+    const QStringList readings{
+        u"きょうはいいてんきです"_s, u" かんじ　"_s, u"ぷかな"_s, u"xyz"_s, u"  "_s, u"アメ"_s};
+    const QString dictionaryOnly = expected(readings, nullptr);
+    EXPECT_TRUE(dictionaryOnly.contains(u"完爾\n"_s)); // the user dictionary is read
+    EXPECT_EQ(run(QStringList{u"--no-engine"_s} + readings), dictionaryOnly);
+    // One reading a line on standard input, Windows line ends too.
+    EXPECT_EQ(run({u"--no-engine"_s}, readings.join(u"\r\n"_s).toUtf8() + "\n"), dictionaryOnly);
+    QTemporaryDir empty;
+    EXPECT_EQ(run(QStringList{u"--model"_s, empty.path()} + readings), dictionaryOnly);
+
+    std::unique_ptr<SentenceConverter> engine = loadSentenceEngine(QString());
+    if (!engine)
+        GTEST_SKIP() << "no conversion engine";
+    const QString withEngine = expected(readings, engine.get());
+    EXPECT_TRUE(withEngine.contains(u"今日はいい天気です\n"_s));
+    EXPECT_EQ(run(readings), withEngine);
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"userdata"_s)));
+}

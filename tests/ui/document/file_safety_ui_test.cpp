@@ -1,0 +1,266 @@
+// What keeps a mouse user's work: non-text files are refused, the first save lands, names the
+// user never chose are not overwritten silently, and failures say what happened.
+#include "tests/ui/document/document_window_fixture.h"
+
+#include "core/document/document_texts.h"
+#include "core/document/settings_file.h"
+#include "core/error.h"
+#include "core/formats/cp932.h"
+#include "platform/qt_platform.h"
+#include "tests/support/scratch_mount.h"
+#include "ui/controllers/file_controller.h"
+#include "ui/controllers/settings_controller.h"
+#include "ui/editor_state.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QScopeGuard>
+#include <future>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace pukana;
+using namespace Qt::StringLiterals;
+
+using FileSafetyUi = test::DocumentWindow;
+
+TEST_F(FileSafetyUi, NonTextFilesAreRefusedAndTheShownDocumentStays) {
+    QByteArray zip("PK\x03\x04\x14\x00\x06\x00", 8);
+    QByteArray png("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR", 16);
+    for (int i = 0; i < 500; ++i) {
+        zip += char((i * 97 + 13) % 256);
+        png += char((i * 61 + 5) % 256);
+    }
+    const QByteArray utf16("\xff\xfe\x42\x30\x44\x30\r\0\n\0", 10);
+    modify(u"いまのぶんしょ"_s);
+    const QString shown = t1().documentText();
+    for (const auto& [name, bytes] :
+         {std::pair{u"report.docx"_s, zip}, {u"photo.png"_s, png}, {u"utf16.txt"_s, utf16}}) {
+        const QString path = fileWith(name, bytes);
+        platform.messages.clear();
+        fileController().open(path);
+        EXPECT_EQ(platform.lastMessage(), texts::notTextMessage(path)) << qPrintable(name);
+        EXPECT_TRUE(
+            platform.lastMessage().contains(u"テキストファイルではないので、ひらけません。"_s));
+        EXPECT_EQ(t1().documentText(), shown) << qPrintable(name);
+        EXPECT_NE(caption(), path);
+        EXPECT_TRUE(document().isModified());
+        EXPECT_EQ(readBytes(path), bytes); // never touched
+    }
+    // A zero-byte file opens as an empty document.
+    platform.messages.clear();
+    const QString empty = fileWith(u"empty.txt"_s, QByteArray());
+    fileController().open(empty);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(caption(), empty);
+    EXPECT_TRUE(t1().documentText().isEmpty());
+}
+
+TEST_F(FileSafetyUi, AFewBadBytesOpenButSavingOverThemAsksFirst) {
+    const QByteArray original =
+        QByteArray("\x82\xa0\x82\xa2", 4).repeated(100) + "\x85\x40\r\n"; // one bad pair
+    const QString path = fileWith(u"old.txt"_s, original);
+    fileController().open(path);
+    EXPECT_EQ(caption(), path);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    modify(u"x"_s);
+    platform.msgAnswers = {MessageResult::No};
+    fileController().saveInPlace();
+    EXPECT_EQ(platform.lastMessage(), texts::lossySaveQuestion(2, path));
+    EXPECT_EQ(readBytes(path), original);
+    EXPECT_TRUE(document().isModified());
+    // Yes replaces it; the next save asks no more.
+    platform.msgAnswers = {MessageResult::Yes};
+    fileController().saveInPlace();
+    EXPECT_FALSE(document().isModified());
+    EXPECT_NE(readBytes(path), original);
+    platform.messages.clear();
+    modify(u"y"_s);
+    fileController().saveInPlace();
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_FALSE(document().isModified());
+}
+
+TEST_F(FileSafetyUi, FirstSaveLandsWithoutADesktopFolder) {
+    QTemporaryDir home;
+    platform.home = home.path();
+    platform.desktop = home.filePath(u"Desktop"_s); // missing: made in the home folder
+    platform.documents = home.filePath(u"Documents"_s);
+    fileController().newDocument();
+    modify(u"にっき"_s);
+    fileController().saveInPlace();
+    EXPECT_TRUE(readBytes(home.filePath(u"Desktop/新規.rtf"_s)).startsWith("{\\rtf"));
+    EXPECT_TRUE(platform.messages.isEmpty());
+    // A desktop somewhere else is not made: the home folder takes the document.
+    platform.desktop = home.filePath(u"elsewhere/Desktop"_s);
+    fileController().newDocument();
+    EXPECT_EQ(caption(), QDir::toNativeSeparators(home.filePath(u"新規.rtf"_s)));
+}
+
+TEST_F(FileSafetyUi, AFolderThatCannotBeWrittenOpensSaveAsWithTheName) {
+    test::ScratchMount desktop(64);
+    if (!desktop.ok() || !desktop.makeReadOnly())
+        GTEST_SKIP() << "a read-only file system cannot be mounted here";
+    platform.desktop = desktop.path();
+    fileController().newDocument();
+    const QString first = caption();
+    modify(u"にっき"_s);
+    const QString elsewhere = files.filePath(u"にっき.rtf"_s);
+    choose(elsewhere);
+    fileController().saveInPlace();
+    ASSERT_EQ(platform.fileRequests.size(), 1);
+    EXPECT_EQ(platform.fileRequests[0].fileName, first);
+    EXPECT_TRUE(platform.fileRequests[0].save);
+    EXPECT_TRUE(platform.messages.isEmpty()); // no "try again when closing"
+    EXPECT_TRUE(readBytes(elsewhere).startsWith("{\\rtf"));
+    EXPECT_FALSE(document().isModified());
+}
+
+TEST_F(FileSafetyUi, NamesTheUserNeverChoseAreNotOverwrittenSilently) {
+    // A new document whose made-up name is taken.
+    const QString made = caption();
+    QFile taken(made);
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly) && taken.write("someone's") == 9);
+    taken.close();
+    modify();
+    fileController().saveInPlace(); // the default answer is No
+    EXPECT_EQ(platform.lastMessage(), texts::kOverwriteQuestion.toString());
+    EXPECT_EQ(readBytes(made), "someone's");
+    EXPECT_TRUE(document().isModified());
+
+    // An opened document renamed in the name box to an existing file's name.
+    const QString opened = fileWith(u"mine.txt"_s, "mine\r\n");
+    const QString other = fileWith(u"other.txt"_s, "other\r\n");
+    platform.msgAnswers = {MessageResult::No};
+    fileController().open(opened);
+    typeName(u"other"_s);
+    ASSERT_EQ(caption(), other);
+    platform.messages.clear();
+    fileController().saveInPlace();
+    EXPECT_EQ(platform.lastMessage(), texts::kOverwriteQuestion.toString());
+    EXPECT_EQ(readBytes(other), "other\r\n");
+    // Yes replaces it; once saved, the name is the user's and saving asks no more.
+    platform.msgAnswers = {MessageResult::Yes};
+    fileController().saveInPlace();
+    EXPECT_EQ(readBytes(other), "mine\r\n");
+    platform.messages.clear();
+    modify(u"more"_s);
+    fileController().saveInPlace();
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(FileSafetyUi, DevicesFifosAndFoldersGiveAMessageNotAHang) {
+    const QString fifo = files.filePath(u"pipe.txt"_s);
+    ASSERT_EQ(::mkfifo(qPrintable(fifo), 0600), 0);
+    const QString folder = files.filePath(u"folder.txt"_s);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString zeroLink = files.filePath(u"zero.rtf"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, zeroLink));
+    modify(u"のこす"_s);
+    const QString shown = t1().documentText();
+    for (const QString& path : {u"/dev/zero"_s, fifo, folder, zeroLink}) {
+        platform.messages.clear();
+        // A watchdog: a hang here would otherwise stop the whole test run.
+        std::atomic<bool> done = false;
+        auto watchdog = std::async(std::launch::async, [&] {
+            for (int i = 0; i < 200 && !done; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (!done)
+                std::abort();
+        });
+        fileController().open(path);
+        done = true;
+        EXPECT_TRUE(platform.lastMessage().contains(u"'"_s + path + u"'"_s)) << qPrintable(path);
+        EXPECT_TRUE(platform.lastMessage().contains(errorDescription(err::NotRegularFile)));
+        EXPECT_EQ(t1().documentText(), shown);
+    }
+    // The same as the settings file: a message naming it, the defaults, and the editor runs.
+    for (const QString& target : {fifo, folder, u"/dev/zero"_s}) {
+        const QString ini = state().paths.dataFile(kSettingsFileName);
+        QFile::remove(ini);
+        ASSERT_TRUE(QFile::link(target, ini));
+        platform.messages.clear();
+        controller<SettingsController>().load();
+        EXPECT_TRUE(platform.lastMessage().contains(ini)) << qPrintable(target);
+        QFile::remove(ini);
+    }
+}
+
+TEST_F(FileSafetyUi, SaveErrorsSayWhatHappenedAndKeepTheMode) {
+    QStringList texts;
+    const auto saveAs = [&](const QString& path) {
+        platform.messages.clear();
+        choose(path);
+        platform.msgAnswers = {MessageResult::Yes};
+        fileController().saveAs();
+        texts << platform.lastMessage();
+        EXPECT_TRUE(platform.lastMessage().contains(u"'"_s + path + u"'をとじるときに"_s));
+    };
+    modify(QString(100000, u'x'));
+    test::ScratchMount full(64), readOnly(64);
+    if (full.ok()) {
+        saveAs(full.filePath(u"full.txt"_s));
+        EXPECT_TRUE(texts.last().startsWith(errorDescription(err::DiskFull)));
+    }
+    if (readOnly.ok() && readOnly.makeReadOnly()) {
+        saveAs(readOnly.filePath(u"ro.txt"_s));
+        EXPECT_TRUE(texts.last().startsWith(errorDescription(err::ReadOnlyFileSystem)));
+    }
+    saveAs(files.filePath(u"no/such/folder/x.txt"_s));
+    saveAs(files.filePath(QString(300, u'n')));
+    EXPECT_TRUE(texts.last().startsWith(errorDescription(err::NameTooLong)));
+    const QSet<QString> distinct(texts.begin(), texts.end());
+    EXPECT_EQ(distinct.size(), texts.size());
+
+    // Saving over a file keeps its mode.
+    const QString path = fileWith(u"private.txt"_s, "old\r\n");
+    ASSERT_EQ(::chmod(qPrintable(path), 0640), 0);
+    fileController().open(path);
+    modify(u"new"_s);
+    fileController().saveInPlace();
+    struct stat st {};
+    ASSERT_EQ(::stat(qPrintable(path), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_TRUE(readBytes(path).startsWith("new"));
+}
+#endif
+
+TEST_F(FileSafetyUi, NamesAreShownAsTextNeverAsMarkup) {
+    const QString name =
+        u"<h1 style=\"color:red\">SPOOF<a href=\"http:&#47;&#47;example.com\">click me.rtf"_s;
+    const QString message = texts::openErrorMessage(errorDescription(err::FileNotFound), name);
+    QMessageBox box;
+    box.setText(message);
+    prepareMessageBox(box, MessageStyle::OkExclamation);
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    const QList<QLabel*> labels = box.findChildren<QLabel*>();
+    const auto shown =
+        std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == message; });
+    ASSERT_NE(shown, labels.end());
+    EXPECT_EQ((*shown)->textFormat(), Qt::PlainText);
+
+    // The word processor gets an absolute path: "-name.doc" is no option.
+    const QString before = QDir::currentPath();
+    const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
+    QDir::setCurrent(files.path());
+    fileWith(u"-name.doc"_s, "\xD0\xCF\x11\xE0");
+    platform.msgAnswers = {MessageResult::Yes};
+    fileController().open(u"-name.doc"_s);
+    ASSERT_EQ(platform.launched.size(), 1);
+    EXPECT_EQ(platform.launched[0].arguments, QStringList{files.filePath(u"-name.doc"_s)});
+}
+
+TEST_F(FileSafetyUi, RecentFilesCodePage932CannotHoldStayForTheSessionOnly) {
+    const QString emoji = fileWith(u"😀.txt"_s, "e\r\n");
+    const QString plain = fileWith(u"plain.txt"_s, "p\r\n");
+    fileController().open(plain);
+    fileController().open(emoji);
+    EXPECT_EQ(state().recentFiles.paths().value(0), emoji); // in the menu for this session
+    const QByteArray ini = readBytes(state().paths.dataFile(kSettingsFileName));
+    EXPECT_TRUE(ini.contains(cp932::encode(plain)));
+    EXPECT_FALSE(ini.contains("?.txt"));
+    EXPECT_EQ(ini.count(".txt"), 1);
+}

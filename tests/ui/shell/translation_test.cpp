@@ -1,0 +1,52 @@
+// Standard buttons and the editor's message boxes read in Japanese.
+#include "app/application.h"
+#include "platform/qt_platform.h"
+
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace pukana;
+
+namespace {
+/// A button's caption as the user reads it: without its access key "(&Y)" or "&".
+QString readable(const QAbstractButton* button) {
+    QString text = button->text();
+    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)$")));
+    return text.remove(u'&');
+}
+} // namespace
+
+TEST(Translation, StandardAndMessageBoxButtonsReadInJapanese) {
+    ASSERT_TRUE(installJapaneseTranslation()) << "qtbase_ja.qm (qt6-translations-l10n) missing";
+    // Qt's own standard buttons, as every file dialog and standard dialog uses them.
+    QDialogButtonBox standard(QDialogButtonBox::Yes | QDialogButtonBox::No |
+                              QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+    EXPECT_EQ(readable(standard.button(QDialogButtonBox::Yes)), QStringLiteral("はい"));
+    EXPECT_EQ(readable(standard.button(QDialogButtonBox::Cancel)), QStringLiteral("キャンセル"));
+    EXPECT_EQ(readable(standard.button(QDialogButtonBox::Open)), QStringLiteral("開く"));
+
+    // The editor's boxes, in the order they show their buttons.
+    const std::pair<MessageStyle, QStringList> boxes[] = {
+        {MessageStyle::YesNoCancelExclamation,
+         {QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル")}},
+        {MessageStyle::YesNoExclamationNo, {QStringLiteral("はい"), QStringLiteral("いいえ")}},
+        {MessageStyle::OkCancel, {QStringLiteral("OK"), QStringLiteral("キャンセル")}},
+        {MessageStyle::Ok, {QStringLiteral("OK")}},
+    };
+    for (const auto& [style, captions] : boxes) {
+        QMessageBox box;
+        box.setText(QStringLiteral("へんしゅうちゅうのぶんしょをほぞんしますか ?"));
+        prepareMessageBox(box, style);
+        QStringList shown;
+        for (QAbstractButton* button : box.findChild<QDialogButtonBox*>()->buttons())
+            shown << readable(button);
+        std::sort(shown.begin(), shown.end());
+        QStringList expected = captions;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(shown, expected) << int(style);
+    }
+}
