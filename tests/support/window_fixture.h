@@ -11,6 +11,7 @@
 #include "ui/widgets/rich_text_box.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -48,6 +49,17 @@ protected:
 
     /// Runs the main window's start-up sequence as the program does.
     void start() { window->start(nullptr); }
+    /// Starts the editor with its window active, so that focus really moves.
+    void startActive() {
+        start();
+        window->activateWindow();
+        QApplication::processEvents();
+    }
+    /// Selects `length` characters of the document from `from`.
+    void select(int from, int length) const {
+        documentView()->setCaretPosition(from);
+        documentView()->setSelectionLength(length);
+    }
 
     QString appFile(const QString& name) const { return appDir.filePath(name); }
 

@@ -1,4 +1,4 @@
-// Key grid positions, how a mode's block of the layout file becomes the key captions, and the
+// How a mode's block of the layout file becomes the key captions, and the
 // layout file shipped with the editor.
 #include "core/error.h"
 #include "core/formats/cp932.h"
@@ -23,19 +23,6 @@ QByteArray fileOf(QString text) {
 }
 
 } // namespace
-
-TEST(KeyGrid, KeysTouchWithinGroupsAndRowsWrapAfterFifteen) {
-    const double l0 = 1560, t0 = 240;
-    const QList<QRectF> keys = keyGrid(QRectF(l0, t0, 450, 450));
-    ASSERT_EQ(keys.size(), KeyCount);
-    EXPECT_EQ(keys[4].right(), l0 + 2250);                 // key 5 ends the first group
-    EXPECT_EQ(keys[5].left(), l0 + 2280);                  // key 6 after the 30-twip gap
-    EXPECT_EQ(keys[14].topLeft(), QPointF(l0 + 6360, t0)); // key 15, both gaps passed
-    EXPECT_EQ(keys[15].topLeft(), QPointF(l0, t0 + 450));  // key 16 starts row 2
-    EXPECT_EQ(keys[104].topLeft(), QPointF(l0 + 6360, t0 + 6 * 450));
-    // A non-square template still gives square keys, its width deciding.
-    EXPECT_EQ(keyGrid(QRectF(0, 0, 300, 200))[104], QRectF(14 * 300 + 60, 6 * 300, 300, 300));
-}
 
 TEST(Captions, HeaderLineThenSevenLinesJoinedAndCutOrPaddedTo105) {
     const QString sixJoined = Fill.repeated(6);
@@ -119,17 +106,13 @@ TEST(ShippedLayout, FullBlocksOfDistinctCharactersAndKanaModesMirrorEachOther) {
         // The block's own seven lines fill all 105 keys: none relies on padding or is cut.
         const qsizetype header = lines.indexOf(modes[m]);
         EXPECT_EQ(keys.last(), lines.mid(header + 1, BlockLines).join(QString())) << header;
-        // No key is padding: every key types its own character and shows a visible caption
-        // no other key of the mode shows.
+        // No key is padding: every key types its own character (what the keys show is the
+        // keyboard window's test).
         QSet<QChar> seen;
-        QSet<QString> shown;
         for (QChar c : keys.last()) {
-            const QString caption = visibleCaption(QString(c));
-            EXPECT_FALSE(seen.contains(c) || shown.contains(caption)) << QString(c).toStdString();
-            EXPECT_FALSE(caption.trimmed().isEmpty()) << int(c.unicode());
+            EXPECT_FALSE(seen.contains(c)) << QString(c).toStdString();
             EXPECT_TRUE(cp932::canEncode(c.unicode())) << QString(c).toStdString();
             seen.insert(c);
-            shown.insert(caption);
         }
         for (QChar c : modes[m + 1])
             EXPECT_TRUE(seen.contains(c)) << QString(c).toStdString();

@@ -34,10 +34,6 @@ protected:
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void select(int start, int length) {
-        t1().setCaretPosition(start);
-        t1().setSelectionLength(length);
-    }
     /// Makes the document unsaved by typing into it.
     void modify(const QString& text = QStringLiteral("かな")) {
         t1().replaceSelection(text);

@@ -201,9 +201,14 @@ TEST_F(FileSafetyUi, SaveErrorsSayWhatHappenedAndKeepTheMode) {
     };
     modify(QString(100000, u'x'));
     test::ScratchMount full(64), readOnly(64);
-    if (full.ok()) {
-        saveAs(full.filePath(u"full.txt"_s));
+    if (full.ok()) { // the old file stays, the document unsaved, the name recorded
+        const QString old = full.filePath(u"full.txt"_s);
+        ASSERT_TRUE(QFile(old).open(QIODevice::WriteOnly));
+        saveAs(old);
         EXPECT_TRUE(texts.last().startsWith(errorDescription(err::DiskFull)));
+        EXPECT_EQ(QFileInfo(old).size(), 0);
+        EXPECT_TRUE(document().isModified());
+        EXPECT_EQ(state().recentFiles.path(0), old);
     }
     if (readOnly.ok() && readOnly.makeReadOnly()) {
         saveAs(readOnly.filePath(u"ro.txt"_s));

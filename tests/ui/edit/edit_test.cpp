@@ -19,10 +19,6 @@ protected:
         WindowFixture::SetUp();
         document().setPath(QStringLiteral("/docs/memo.rtf"));
     }
-    void select(int start, int length) {
-        documentView()->setCaretPosition(start);
-        documentView()->setSelectionLength(length);
-    }
     void item(int index) { editItems()[index]->trigger(); }
     /// A right or left press inside the document, as the user makes it.
     void press(Qt::MouseButton button) {

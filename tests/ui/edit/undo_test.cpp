@@ -24,19 +24,13 @@ class Undo : public test::WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        start();
-        window->activateWindow();
-        QApplication::processEvents();
+        startActive();
         t1().setFocus();
         inputTarget().set(InputTarget::Box::Document);
         t1().setDocumentText(u"かなabc\n二行目"_s);
         t1().clearUndoHistory();
     }
     RichTextBox& t1() { return *documentView(); }
-    void select(int start, int length) {
-        t1().setCaretPosition(start);
-        t1().setSelectionLength(length);
-    }
     /// What an undo must bring back: the text with its formatting.
     QByteArray snapshot() { return t1().richText(); }
     /// "UR": undo and redo enabled, as the edit menu shows them when it opens.
@@ -97,14 +91,12 @@ TEST_F(Undo, EveryKindOfChangeIsOneStep) {
     }
 }
 
-TEST_F(Undo, KeysAreSeparateStepsAndUndoNeverTouchesTheFile) {
+TEST_F(Undo, KeysAreSeparateStepsAndANewChangeDropsTheRedo) {
     t1().setCaretPosition(0);
     const QString start = t1().documentText();
     keys()[1]->click();
     keys()[2]->click();
-    const QString two = t1().documentText();
     action("M_Undo")->trigger();
-    EXPECT_EQ(t1().documentText().size(), two.size() - keys()[2]->text().size());
     action("M_Undo")->trigger();
     EXPECT_EQ(t1().documentText(), start);
     EXPECT_EQ(items(), u"-R"_s);

@@ -95,8 +95,4 @@ TEST(FontDialog, AnswersWhatTheUserSetAndLeavesTheRestAsSeeded) {
     expected.color = 0x0000FFu;
     EXPECT_EQ(dialog.choice(), expected);
     EXPECT_TRUE(part<QLabel>(dialog, "sample")->font().bold());
-    // Japanese names on every part the user reads.
-    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
-    EXPECT_EQ(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(),
-              QStringLiteral("キャンセル"));
 }

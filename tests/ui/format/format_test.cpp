@@ -31,10 +31,6 @@ protected:
         document().setModified(false);
     }
     RichTextBox& box() { return *documentView(); }
-    void select(int start, int length) {
-        box().setCaretPosition(start);
-        box().setSelectionLength(length);
-    }
     bool centred(int paragraph) {
         return box().document()->findBlockByNumber(paragraph).blockFormat().alignment() &
                Qt::AlignHCenter;

@@ -26,11 +26,6 @@ TEST_F(SlotErrors, FailingCommandsShowTheirMessageAndTheEditorGoesOn) {
              platform.recordingPrinter.printFailures = {err::PathFileAccess};
              action("M_Printer")->trigger();
          }},
-        {"a recent file that is gone",
-         [this] {
-             state().recentFiles.add(appFile(u"gone.txt"_s));
-             recentEntries()[1]->trigger();
-         }},
         {"a mode whose key file is gone",
          [this] {
              QFile::remove(appFile(u"btn.dat"_s));

@@ -25,6 +25,15 @@ bool copyProgram(const QString& to) {
                           QFile::permissions(QStringLiteral(PUKANA_BINARY_DIR "/pukana")));
     return true;
 }
+
+/// Starts the copy in `dir` offscreen, with `dir` as its home folder.
+void startIn(QProcess& program, const QTemporaryDir& dir) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.start(dir.filePath(QStringLiteral("pukana")), {});
+}
 } // namespace
 
 TEST(Smoke, StartsAndEndsThroughTheClosingRoutine) {
@@ -35,12 +44,8 @@ TEST(Smoke, StartsAndEndsThroughTheClosingRoutine) {
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(copyProgram(dir.path()));
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("HOME"), dir.path());
-    program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(dir.filePath(QStringLiteral("pukana")), {});
+    startIn(program, dir);
     ASSERT_TRUE(program.waitForStarted(10000));
     // Signals that arrive during start-up wait for the event loop, so any moment will do.
     QThread::msleep(1500);
@@ -59,11 +64,7 @@ TEST(Smoke, WithoutItsKeyFileItSaysSoAndFails) {
     ASSERT_TRUE(copyProgram(dir.path()));
     QFile::remove(dir.filePath(QStringLiteral("btn.dat")));
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("HOME"), dir.path());
-    program.setProcessEnvironment(env);
-    program.start(dir.filePath(QStringLiteral("pukana")), {});
+    startIn(program, dir);
     ASSERT_TRUE(program.waitForFinished(60000));
     EXPECT_NE(program.exitCode(), 0);
     EXPECT_TRUE(program.readAllStandardError().contains("btn.dat"));

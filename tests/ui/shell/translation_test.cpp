@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace pukana;
@@ -29,13 +28,12 @@ TEST(Translation, StandardAndMessageBoxButtonsReadInJapanese) {
     EXPECT_EQ(readable(standard.button(QDialogButtonBox::Cancel)), QStringLiteral("キャンセル"));
     EXPECT_EQ(readable(standard.button(QDialogButtonBox::Open)), QStringLiteral("開く"));
 
-    // The editor's boxes, in the order they show their buttons.
-    const std::pair<MessageStyle, QStringList> boxes[] = {
-        {MessageStyle::YesNoCancelExclamation,
-         {QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル")}},
-        {MessageStyle::YesNoExclamationNo, {QStringLiteral("はい"), QStringLiteral("いいえ")}},
-        {MessageStyle::OkCancel, {QStringLiteral("OK"), QStringLiteral("キャンセル")}},
-        {MessageStyle::Ok, {QStringLiteral("OK")}},
+    // The editor's boxes, their captions in sorted order.
+    const std::pair<MessageStyle, QString> boxes[] = {
+        {MessageStyle::YesNoCancelExclamation, QStringLiteral("いいえ|はい|キャンセル")},
+        {MessageStyle::YesNoExclamationNo, QStringLiteral("いいえ|はい")},
+        {MessageStyle::OkCancel, QStringLiteral("OK|キャンセル")},
+        {MessageStyle::Ok, QStringLiteral("OK")},
     };
     for (const auto& [style, captions] : boxes) {
         QMessageBox box;
@@ -44,9 +42,7 @@ TEST(Translation, StandardAndMessageBoxButtonsReadInJapanese) {
         QStringList shown;
         for (QAbstractButton* button : box.findChild<QDialogButtonBox*>()->buttons())
             shown << readable(button);
-        std::sort(shown.begin(), shown.end());
-        QStringList expected = captions;
-        std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(shown, expected) << int(style);
+        shown.sort();
+        EXPECT_EQ(shown.join(u'|'), captions) << int(style);
     }
 }
