@@ -138,6 +138,9 @@ void ConversionController::convert() {
         const QScopedValueRollback quiet(quiet_, true);
         candidateList_.clear();
         candidateList_.addItems(candidates);
+        // A sentence is wider than the list: pointing at it shows it whole.
+        for (int row = 0; row < candidateList_.count(); ++row)
+            candidateList_.item(row)->setToolTip(candidateList_.item(row)->text());
     }
     if (candidateList_.count() == 0) {
         platform_.beep();
