@@ -1,5 +1,7 @@
 #include "core/formats/rtf_document_builder.h"
 
+#include "core/formats/font_family_format.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -175,7 +177,7 @@ const QTextCharFormat& DocumentBuilder::formatFor(const CharState& ch, bool asia
     const ScriptFormat& s = look.script;
     const auto font = tables_.fonts.find(s.font < 0 ? tables_.defaultFont : s.font);
     if (font != tables_.fonts.end() && !font->second.name.isEmpty())
-        format.setFontFamilies(QStringList{font->second.name});
+        setFontFamily(format, font->second.name);
     format.setFontPointSize(s.halfPoints / 2.0);
     format.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(s.italic);

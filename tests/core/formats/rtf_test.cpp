@@ -189,3 +189,28 @@ TEST(Rtf, SelectionsCarryTheirParagraphEnds) {
     rtf::read(selection(2, 6), doc);
     EXPECT_EQ(describe(doc), (QStringList{u"left: [c|G|12]"_s, u"center: [de|G|12]"_s}));
 }
+
+TEST(Rtf, EachOfThousandsOfFontsKeepsItsName) {
+    QByteArray source = "{\\rtf1\\ansi{\\fonttbl";
+    for (int i = 0; i < 3000; ++i)
+        source += "{\\f" + QByteArray::number(i) + " Font" + QByteArray::number(i) + ";}";
+    source += "}";
+    for (int i = 0; i < 3000; ++i)
+        source += "{\\f" + QByteArray::number(i) + (i % 2 ? "\\b" : "") + " x}";
+    source += "}";
+    QTextDocument doc;
+    rtf::read(source, doc);
+    QStringList families;
+    for (auto it = doc.begin().begin(); !it.atEnd(); ++it)
+        families << it.fragment().charFormat().fontFamilies().toStringList().value(0);
+    ASSERT_EQ(families.size(), 3000);
+    EXPECT_EQ(families.first(), u"Font0"_s);
+    EXPECT_EQ(families[1234], u"Font1234"_s);
+    EXPECT_EQ(families.last(), u"Font2999"_s);
+    // Written again, every run names its own font.
+    QTextDocument again;
+    rtf::read(rtf::write(doc), again);
+    EXPECT_EQ(again.begin().begin().fragment().charFormat().fontFamilies().toStringList(),
+              QStringList{u"Font0"_s});
+    EXPECT_EQ(again.toRawText(), QString(3000, u'x'));
+}
