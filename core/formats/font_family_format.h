@@ -18,4 +18,16 @@ inline void setFontFamily(QTextCharFormat& format, const QString& family) {
     format.setProperty(kFontFamilyKey, family);
 }
 
+/// Names the family but leaves the text in the document's base font: for documents that use
+/// more fonts than the system has, where Qt would resolve a font for each name.
+inline void setUnshownFontFamily(QTextCharFormat& format, const QString& family) {
+    format.setProperty(kFontFamilyKey, family);
+}
+
+/// The family the format names (shown or not); empty when it names none.
+inline QString fontFamilyOf(const QTextCharFormat& format) {
+    const QStringList families = format.fontFamilies().toStringList();
+    return families.isEmpty() ? format.property(kFontFamilyKey).toString() : families.constFirst();
+}
+
 } // namespace pukana

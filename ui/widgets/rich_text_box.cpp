@@ -311,9 +311,8 @@ void RichTextBox::replaceSelectionWithRichText(const QByteArray& source) {
 }
 
 QString RichTextBox::selectionFontName() const {
-    const QTextCharFormat f = textCursor().charFormat();
-    const QStringList families = f.fontFamilies().toStringList();
-    return families.isEmpty() ? baseFont().family() : families.constFirst();
+    const QString family = fontFamilyOf(textCursor().charFormat());
+    return family.isEmpty() ? baseFont().family() : family;
 }
 
 void RichTextBox::setSelectionFontName(const QString& name) {
