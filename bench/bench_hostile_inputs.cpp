@@ -51,6 +51,8 @@ QByteArray sample(int kind) {
     switch (kind) {
     case 0:
         return QByteArray(1 << 20, 'a'); // one line of a plain text
+    case 5:
+        return QByteArray(2 << 20, 'a');
     case 1:
         return "{\\rtf1\\ansi " + repeated("{\\b x}{\\i y}", 100000) + "}";
     case 2:
@@ -62,8 +64,9 @@ QByteArray sample(int kind) {
     }
 }
 
-const char* const kSampleNames[] = {"1MB_one_line.txt", "bold_italic_200k.rtf", "fonts_20k.rtf",
-                                    "fonts_20k_used.rtf", "groups_3M.rtf"};
+const char* const kSampleNames[] = {"1MB_one_line.txt", "bold_italic_200k.rtf",
+                                    "fonts_20k.rtf",    "fonts_20k_used.rtf",
+                                    "groups_3M.rtf",    "2MB_one_line.txt"};
 
 /// A shown main window with a temporary program folder.
 struct Editor {
@@ -140,7 +143,7 @@ void BM_ReadManyFontsUsed(benchmark::State& st) {
 
 } // namespace
 
-BENCHMARK(BM_OpenShownAndAnswering)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_OpenShownAndAnswering)->DenseRange(0, 5)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReadManyFonts)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReadManyFontsUsed)
     ->Arg(50000)
