@@ -6,6 +6,7 @@
 //   pukana-rtf fromtext FILE.txt OUT.rtf  a text file (UTF-8 or code page 932) as RTF
 //   pukana-rtf roundtrip FILE.rtf OUT.rtf read and write again
 #include "core/error.h"
+#include "core/formats/font_family_format.h"
 #include "core/formats/plain_text.h"
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
@@ -52,7 +53,7 @@ QString alignmentName(Qt::Alignment a) {
 }
 
 QJsonObject runObject(const QString& text, const QTextCharFormat& f, const QFont& base) {
-    QString family = f.fontFamilies().toStringList().value(0);
+    QString family = fontFamilyOf(f);
     if (family.isEmpty())
         family = f.hasProperty(QTextFormat::FontFamily)
                      ? f.property(QTextFormat::FontFamily).toString()

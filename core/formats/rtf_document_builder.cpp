@@ -1,5 +1,9 @@
 #include "core/formats/rtf_document_builder.h"
 
+#include "core/formats/font_family_format.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -166,6 +170,26 @@ void DocumentBuilder::finish() {
         setAlignment(lastAlign_);
 }
 
+void DocumentBuilder::setFamily(QTextCharFormat& format, const QString& family) {
+    // Qt resolves a font for each family shown, and its font cache grows slow beyond a few
+    // hundred: a document with more fonts than that shows those the system lacks in its base
+    // font (they would fall back to another font anyway) and only keeps their names.
+    constexpr std::size_t kManyFonts = 256;
+    if (tables_.fonts.size() <= kManyFonts) {
+        setFontFamily(format, family);
+        return;
+    }
+    if (installedFamilies_.isEmpty() &&
+        qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        for (const QString& name : QFontDatabase::families())
+            installedFamilies_.insert(name.toLower());
+    }
+    if (installedFamilies_.contains(family.toLower()) || !QFont::substitutes(family).isEmpty())
+        setFontFamily(format, family);
+    else
+        setUnshownFontFamily(format, family);
+}
+
 const QTextCharFormat& DocumentBuilder::formatFor(const CharState& ch, bool asian) {
     const Look look{asian ? ch.asian : ch.latin, ch.color, ch.underline, ch.strike};
     for (const auto& [known, format] : formats_)
@@ -175,7 +199,7 @@ const QTextCharFormat& DocumentBuilder::formatFor(const CharState& ch, bool asia
     const ScriptFormat& s = look.script;
     const auto font = tables_.fonts.find(s.font < 0 ? tables_.defaultFont : s.font);
     if (font != tables_.fonts.end() && !font->second.name.isEmpty())
-        format.setFontFamilies(QStringList{font->second.name});
+        setFamily(format, font->second.name);
     format.setFontPointSize(s.halfPoints / 2.0);
     format.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(s.italic);

@@ -6,6 +6,7 @@
 #include "core/formats/rtf_codepage.h"
 
 #include <QColor>
+#include <QSet>
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -65,6 +66,7 @@ private:
     void setAlignment(Qt::Alignment align);
     void dropCutOffCharacter();
     const QTextCharFormat& formatFor(const CharState& ch, bool asian);
+    void setFamily(QTextCharFormat& format, const QString& family);
 
     QTextCursor& cursor_;
     const bool wholeDocument_;
@@ -78,6 +80,7 @@ private:
     CharState runCh_;
     bool runOpen_ = false;
     std::vector<std::pair<Look, QTextCharFormat>> formats_;
+    QSet<QString> installedFamilies_; // in lower case; read when a document has many fonts
 
     bool blockHasText_ = false;
     bool pendingPar_ = false; // a \par whose new paragraph is made when content follows

@@ -1,6 +1,7 @@
 #include "core/formats/rtf_writer.h"
 
 #include "core/formats/cp932.h"
+#include "core/formats/font_family_format.h"
 #include "core/formats/rtf_char_format.h"
 #include "core/formats/rtf_codepage.h"
 
@@ -111,8 +112,7 @@ Style Writer::styleOf(const QTextCharFormat& f, int formatIndex) {
     }
     Style s;
     QString family;
-    if (f.hasProperty(QTextFormat::FontFamilies))
-        family = f.fontFamilies().toStringList().value(0);
+    family = fontFamilyOf(f);
     if (family.isEmpty() && f.hasProperty(QTextFormat::FontFamily))
         family = f.property(QTextFormat::FontFamily).toString();
     s.font = fontIndex(family);

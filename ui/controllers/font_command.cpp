@@ -2,6 +2,7 @@
 
 #include "core/bgr_color.h"
 #include "core/error.h"
+#include "core/formats/font_family_format.h"
 #include "ui/widgets/rich_text_box.h"
 
 #include <QTextBlock>
@@ -23,8 +24,8 @@ template <typename Step> void attempt(Step step) {
 /// Every attribute of one character format, as the dialog shows it.
 FontChoice choiceOf(const QTextCharFormat& format, const QFont& baseFont) {
     FontChoice choice;
-    const QStringList families = format.fontFamilies().toStringList();
-    choice.name = families.isEmpty() ? baseFont.family() : families.constFirst();
+    const QString family = fontFamilyOf(format);
+    choice.name = family.isEmpty() ? baseFont.family() : family;
     const double size = format.fontPointSize();
     choice.size = size > 0 ? size : baseFont.pointSizeF();
     choice.bold = format.fontWeight() >= QFont::Bold;

@@ -4,6 +4,8 @@
 #include "core/document/document_session.h"
 #include "core/error.h"
 #include "core/formats/cp932.h"
+#include "core/formats/font_family_format.h"
+#include "core/layout/long_words.h"
 #include "core/twips.h"
 #include "platform/platform.h"
 
@@ -130,9 +132,15 @@ void RichTextBox::setDocumentText(const QString& text) {
     // text the caret's character format: make that plain first.
     setTextCursor(QTextCursor(document()));
     setCurrentCharFormat(QTextCharFormat());
-    ++formatOnly_; // one change signal for the whole replacement, raised below
+    const bool anywhere = hasWordLongerThan(plain);
+    if (anywhere)
+        setWrapAnywhere(true); // before the new text is laid out
+    // One change signal for the whole replacement, raised below.
+    ++formatOnly_;
     setPlainText(plain);
     --formatOnly_;
+    if (!anywhere)
+        setWrapAnywhere(false);
     QTextCursor caret(document());
     setTextCursor(caret);
     // Qt counts a replaced text as a fresh, unmodified document; for the editor it is a change
@@ -173,7 +181,12 @@ void RichTextBox::loadRtf(QByteArrayView source) {
 }
 
 void RichTextBox::showDocument(QTextDocument* fresh) {
+    const bool anywhere = hasWordLongerThan(*fresh);
+    if (anywhere)
+        setWrapAnywhere(true); // before the new document is laid out
     setDocument(fresh);
+    if (!anywhere)
+        setWrapAnywhere(false);
     watchDocument();
     setTextCursor(QTextCursor(fresh));
     Q_EMIT contentChanged();
@@ -181,14 +194,43 @@ void RichTextBox::showDocument(QTextDocument* fresh) {
 
 void RichTextBox::watchDocument() {
     plainText_ = QString();
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        plainText_ = QString();
-        if (formatOnly_ == 0 && (removed > 0 || added > 0))
-            Q_EMIT contentChanged();
-        // Replacing everything starts a background layout by itself; any other edit ends one.
-        if (!(removed == 0 && added == document()->characterCount()))
-            resumeLayoutLater();
-    });
+    connect(document(), &QTextDocument::contentsChange, this, &RichTextBox::onContentsChange);
+}
+
+void RichTextBox::onContentsChange(int from, int removed, int added) {
+    plainText_ = QString();
+    if (formatOnly_ == 0 && (removed > 0 || added > 0))
+        Q_EMIT contentChanged();
+    if (added > kOverlongWord)
+        wrapAnywhereForLongWords(from, added);
+    // Replacing everything starts a background layout by itself; any other edit ends one.
+    if (!(removed == 0 && added == document()->characterCount()))
+        resumeLayoutLater();
+}
+
+void RichTextBox::setWrapAnywhere(bool anywhere) {
+    // Qt looks for a line's break from its start to the end of the word, so a paragraph that
+    // is one word of a million letters took minutes to lay out. Lines inside such a word break
+    // anywhere in both modes; only shorter words at a line's end are split in this one.
+    const QTextOption::WrapMode mode =
+        anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != mode)
+        setWordWrapMode(mode);
+}
+
+void RichTextBox::wrapAnywhereForLongWords(int from, int added) {
+    if (wordWrapMode() == QTextOption::WrapAnywhere)
+        return;
+    const QTextDocument* doc = document();
+    const QTextBlock last = doc->findBlock(from + added);
+    for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
+        if (block.length() > kOverlongWord && hasWordLongerThan(block.text())) {
+            setWrapAnywhere(true);
+            return;
+        }
+        if (block == last)
+            return;
+    }
 }
 
 void RichTextBox::resumeLayoutLater() {
@@ -274,14 +316,13 @@ void RichTextBox::replaceSelectionWithRichText(const QByteArray& source) {
 }
 
 QString RichTextBox::selectionFontName() const {
-    const QTextCharFormat f = textCursor().charFormat();
-    const QStringList families = f.fontFamilies().toStringList();
-    return families.isEmpty() ? baseFont().family() : families.constFirst();
+    const QString family = fontFamilyOf(textCursor().charFormat());
+    return family.isEmpty() ? baseFont().family() : family;
 }
 
 void RichTextBox::setSelectionFontName(const QString& name) {
     QTextCharFormat f;
-    f.setFontFamilies({name});
+    pukana::setFontFamily(f, name);
     mergeSelFormat(f);
 }
 

@@ -123,7 +123,13 @@ private:
     void loadRtf(QByteArrayView source);
     void showDocument(QTextDocument* document);
     void watchDocument();
+    void onContentsChange(int from, int removed, int added);
     void resumeLayoutLater();
+    /// Wraps lines anywhere (documents with words longer than any line) or at word
+    /// boundaries where it can.
+    void setWrapAnywhere(bool anywhere);
+    /// Wraps anywhere when the text added at `from` made a word longer than any line.
+    void wrapAnywhereForLongWords(int from, int added);
     std::optional<bool> selFlag(bool (*test)(const QTextCharFormat&)) const;
     void mergeSelFormat(const QTextCharFormat& format);
 

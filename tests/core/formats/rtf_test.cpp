@@ -1,5 +1,6 @@
 // Reading RTF from word processors and damaged sources, and writing RTF that reads back.
 #include "core/error.h"
+#include "core/formats/font_family_format.h"
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
 #include "tests/core/formats/rtf_describe.h"
@@ -188,4 +189,43 @@ TEST(Rtf, SelectionsCarryTheirParagraphEnds) {
     // The selected part of a centred paragraph stays centred when read as a document.
     rtf::read(selection(2, 6), doc);
     EXPECT_EQ(describe(doc), (QStringList{u"left: [c|G|12]"_s, u"center: [de|G|12]"_s}));
+}
+
+TEST(Rtf, EachOfThousandsOfFontsKeepsItsName) {
+    const auto manyFonts = [](int fonts) -> QByteArray {
+        QByteArray source = "{\\rtf1\\ansi{\\fonttbl";
+        for (int i = 0; i < fonts; ++i)
+            source += "{\\f" + QByteArray::number(i) + " Font" + QByteArray::number(i) + ";}";
+        source += "}";
+        for (int i = 0; i < fonts; ++i)
+            source += "{\\f" + QByteArray::number(i) + (i % 2 ? "\\b" : "") + " x}";
+        return source + "}";
+    };
+    const auto familiesOf = [](const QTextDocument& doc, bool shown) {
+        QStringList families;
+        for (auto it = doc.begin().begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            families << (shown ? f.fontFamilies().toStringList().value(0) : fontFamilyOf(f));
+        }
+        return families;
+    };
+    // A few fonts are shown as named, also when the system lacks them.
+    QTextDocument few;
+    rtf::read(manyFonts(3), few);
+    EXPECT_EQ(familiesOf(few, true), (QStringList{u"Font0"_s, u"Font1"_s, u"Font2"_s}));
+
+    // Thousands of fonts the system lacks show in the base font, but keep their names.
+    QTextDocument doc;
+    rtf::read(manyFonts(3000), doc);
+    const QStringList families = familiesOf(doc, false);
+    ASSERT_EQ(families.size(), 3000);
+    EXPECT_EQ(families.first(), u"Font0"_s);
+    EXPECT_EQ(families[1234], u"Font1234"_s);
+    EXPECT_EQ(families.last(), u"Font2999"_s);
+    EXPECT_EQ(familiesOf(doc, true).count(QString()), 3000);
+    // Written again, every run names its own font.
+    QTextDocument again;
+    rtf::read(rtf::write(doc), again);
+    EXPECT_EQ(familiesOf(again, false), families);
+    EXPECT_EQ(again.toRawText(), QString(3000, u'x'));
 }

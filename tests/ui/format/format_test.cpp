@@ -8,6 +8,7 @@
 
 #include "ui/dialogs/font_dialog.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDir>
 #include <QFontDatabase>
@@ -258,4 +259,29 @@ TEST_F(Format, RendersToPdfAtTheWrapWidthAcrossPages) {
     EXPECT_EQ(printed.count(
                   QRegularExpression(QStringLiteral("^あ+$"), QRegularExpression::MultilineOption)),
               screenLines);
+}
+
+TEST_F(Format, OnlyDocumentsWithWordsLongerThanAnyLineWrapAnywhere) {
+    const auto wrap = [this] { return box().wordWrapMode(); };
+    const QString overlong(20000, u'a');
+    box().setDocumentText(overlong);
+    EXPECT_EQ(wrap(), QTextOption::WrapAnywhere);
+    // The whole word is laid out, in lines no wider than the wrap width.
+    const QTextLayout* layout = box().document()->firstBlock().layout();
+    box().document()->documentLayout()->blockBoundingRect(box().document()->firstBlock());
+    ASSERT_GT(layout->lineCount(), 10);
+    EXPECT_EQ(layout->lineAt(layout->lineCount() - 1).textStart() +
+                  layout->lineAt(layout->lineCount() - 1).textLength(),
+              20000);
+
+    box().setDocumentText(QStringLiteral("ふつうの 文章 です"));
+    EXPECT_EQ(wrap(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box().replaceSelection(QStringLiteral("\n") + overlong); // pasted or typed in
+    EXPECT_EQ(wrap(), QTextOption::WrapAnywhere);
+
+    box().setRichText("{\\rtf1\\ansi plain words}");
+    EXPECT_EQ(wrap(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box().setRichText("{\\rtf1\\ansi " + QByteArray("{x}").repeated(12000) + "}");
+    EXPECT_EQ(wrap(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(box().textLength(), 12000);
 }

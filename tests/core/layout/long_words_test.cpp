@@ -1,0 +1,39 @@
+// Words too long for any line, which the view wraps anywhere.
+#include "core/layout/long_words.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+using namespace pukana;
+
+TEST(LongWords, OnlyAStretchWithoutBreaksLongerThanTheLimitCounts) {
+    const QString letters = QString(60, u'a');
+    const struct {
+        QString text;
+        bool overlong;
+    } cases[] = {
+        {QString(), false},
+        {letters, false},                                             // exactly the limit
+        {letters + u'a', true},                                       // one more
+        {QString(30, u'a') + u' ' + QString(30, u'a'), false},        // a space breaks it
+        {QStringLiteral("word ").repeated(5) + letters + u'b', true}, // at the end
+        {QString(200, QChar(0x3042)), false}, // kana may break between any two
+        {QString(200, u'7'), true},           // digits may not
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(hasWordLongerThan(c.text, 60), c.overlong) << c.text.size();
+}
+
+TEST(LongWords, AnyParagraphOfADocument) {
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    cursor.insertText(QStringLiteral("short line"));
+    EXPECT_FALSE(hasWordLongerThan(doc, 60));
+    cursor.insertBlock();
+    cursor.insertText(QString(61, u'x'));
+    cursor.insertBlock();
+    cursor.insertText(QStringLiteral("last"));
+    EXPECT_TRUE(hasWordLongerThan(doc, 60));
+    EXPECT_FALSE(hasWordLongerThan(doc, 61));
+}
