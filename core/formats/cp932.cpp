@@ -153,29 +153,9 @@ bool available() {
 }
 
 char16_t* decodeInto(QByteArrayView bytes, char16_t* dst) {
-    const Tables& t = tables();
-    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
-    const uchar* const end = p + bytes.size();
-    while (p < end) {
-        const uchar b = *p;
-        if (b < 0x80) {
-            *dst++ = b;
-            ++p;
-        } else if (t.single[b] != 0) {
-            *dst++ = t.single[b];
-            ++p;
-        } else if (p + 1 < end && isTrailByte(p[1])) {
-            const char16_t ch = t.pair[(b << 8) | p[1]];
-            *dst++ = ch != 0 ? ch : DefaultChar;
-            p += 2;
-        } else {
-            // A lead byte without a trail: the next byte (often a line end or a quote) is
-            // left to stand on its own so lines and fields keep their shape.
-            *dst++ = DefaultChar;
-            ++p;
-        }
-    }
-    return dst;
+    char16_t* end = dst;
+    decodeUntil(bytes, 0, dst, &end);
+    return end;
 }
 
 qsizetype decodeUntil(QByteArrayView bytes, quint64 stopMask, char16_t* dst, char16_t** outEnd) {
@@ -198,7 +178,9 @@ qsizetype decodeUntil(QByteArrayView bytes, quint64 stopMask, char16_t* dst, cha
             *dst++ = ch != 0 ? ch : DefaultChar;
             p += 2;
         } else {
-            *dst++ = DefaultChar; // a lead byte without a trail, as in decodeInto
+            // A lead byte without a trail: the next byte (often a line end or a quote) is
+            // left to stand on its own so lines and fields keep their shape.
+            *dst++ = DefaultChar;
             ++p;
         }
     }
