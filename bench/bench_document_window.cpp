@@ -10,6 +10,7 @@
 #include "ui/widgets/rich_text_box.h"
 
 #include "bench/bench_support.h"
+#include "bench/bench_window.h"
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
@@ -39,26 +40,12 @@ double residentBytes() {
 
 /// A shown main window with a temporary program folder and a novel file of `megabytes`,
 /// its lines ending in CR LF or, with `lfOnly`, in LF.
-struct Editor {
+struct Editor : bench::ShownEditor {
     explicit Editor(int megabytes, bool lfOnly = false) {
-        state.paths.appDir = dir.path() + QLatin1Char('/');
-        state.paths.dataDir = state.paths.appDir;
-        state.settings.baseFontName = QStringLiteral("ＭＳ ゴシック");
-        window = std::make_unique<MainWindow>(state, platform);
-        window->resize(900, 700);
-        window->show();
-        window->layOut();
-        files = window->findChild<FileController*>();
-        view = window->findChild<RichTextBox*>(QStringLiteral("T1"));
-        files->newDocument();
-        path = dir.filePath(QStringLiteral("novel.txt"));
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
         bytes = novelShiftJis(qsizetype(megabytes) << 20);
         if (lfOnly)
             bytes.replace("\r\n", "\n");
-        f.write(bytes);
-        f.close();
+        path = write(QStringLiteral("novel.txt"), bytes);
         QApplication::processEvents();
     }
     /// Runs the event loop until the background layout has reached the document's end.
@@ -70,12 +57,6 @@ struct Editor {
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
-    QTemporaryDir dir;
-    QtPlatform platform;
-    EditorState state;
-    std::unique_ptr<MainWindow> window;
-    FileController* files = nullptr;
-    RichTextBox* view = nullptr;
     QString path;
     QByteArray bytes;
 };

@@ -2,21 +2,13 @@
 // a million letters, a paragraph of 200,000 format changes, tens of thousands of fonts,
 // millions of empty groups. Each is opened in the real main window until its first screen is
 // shown and a typed key has been taken; the reader alone is measured on the largest ones.
+#include "bench/bench_window.h"
 #include "core/formats/rtf_reader.h"
-#include "platform/qt_platform.h"
-#include "ui/controllers/file_controller.h"
-#include "ui/editor_state.h"
-#include "ui/main_window.h"
-#include "ui/widgets/rich_text_box.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 using namespace pukana;
 
@@ -68,36 +60,7 @@ const char* const kSampleNames[] = {"1MB_one_line.txt", "bold_italic_200k.rtf",
                                     "fonts_20k.rtf",    "fonts_20k_used.rtf",
                                     "groups_3M.rtf",    "2MB_one_line.txt"};
 
-/// A shown main window with a temporary program folder.
-struct Editor {
-    Editor() {
-        state.paths.appDir = dir.path() + QLatin1Char('/');
-        state.paths.dataDir = state.paths.appDir;
-        state.settings.baseFontName = QStringLiteral("ＭＳ ゴシック");
-        window = std::make_unique<MainWindow>(state, platform);
-        window->resize(900, 700);
-        window->show();
-        window->layOut();
-        files = window->findChild<FileController*>();
-        view = window->findChild<RichTextBox*>(QStringLiteral("T1"));
-        files->newDocument();
-        QApplication::processEvents();
-    }
-    QString write(const QString& name, const QByteArray& bytes) const {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
-    }
-
-    QTemporaryDir dir;
-    QtPlatform platform;
-    EditorState state;
-    std::unique_ptr<MainWindow> window;
-    FileController* files = nullptr;
-    RichTextBox* view = nullptr;
-};
+using Editor = bench::ShownEditor;
 
 void BM_OpenShownAndAnswering(benchmark::State& st) {
     const int kind = int(st.range(0));
