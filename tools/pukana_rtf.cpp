@@ -92,9 +92,9 @@ void dump(const QTextDocument& doc) {
 }
 
 // Plain text as the editor saves a new document: code page 932, each line break (paragraph
-// or \line) CR LF.
-QByteArray plainText(const QTextDocument& doc) {
-    return encodePlainText(doc.toRawText()).bytes;
+// or \line) CR LF. The reader gives the text without building a document.
+QByteArray plainText(const QByteArray& rtf) {
+    return encodePlainText(rtf::readText(rtf)).bytes;
 }
 
 // A text file as the open command reads it: UTF-8 or code page 932, CR LF or LF line ends
@@ -122,8 +122,7 @@ int run(const QStringList& args) {
     if (args.size() != 3)
         return usage();
     if (command == u"totext") {
-        rtf::read(readWholeFile(args[1]), doc);
-        writeFileSafely(args[2], plainText(doc));
+        writeFileSafely(args[2], plainText(readWholeFile(args[1])));
         return 0;
     }
     if (command == u"fromtext") {
