@@ -76,12 +76,19 @@ void DocumentBuilder::setFamily(QTextCharFormat& format, const QString& family) 
         setFontFamily(format, family);
         return;
     }
-    if (installedFamilies_.isEmpty() &&
-        qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        for (const QString& name : QFontDatabase::families())
-            installedFamilies_.insert(name.toLower());
+    if (!knownFamiliesRead_) {
+        knownFamiliesRead_ = true;
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            for (const QString& name : QFontDatabase::families())
+                knownFamilies_.insert(name.toLower());
+        }
+        for (const QString& name : QFont::substitutions())
+            if (!QFont::substitutes(name).isEmpty())
+                knownFamilies_.insert(name.toLower());
     }
-    if (installedFamilies_.contains(family.toLower()) || !QFont::substitutes(family).isEmpty())
+    // Looked up for each font of the document: without any known family (no display) the
+    // name need not even be lowered.
+    if (!knownFamilies_.isEmpty() && knownFamilies_.contains(family.toLower()))
         setFontFamily(format, family);
     else
         setUnshownFontFamily(format, family);

@@ -47,7 +47,10 @@ private:
     const FormatTables& tables_;
 
     std::vector<std::pair<Look, QTextCharFormat>> formats_;
-    QSet<QString> installedFamilies_; // in lower case; read when a document has many fonts
+    // In lower case: the installed families and those Qt substitutes, read when a document
+    // has many fonts.
+    QSet<QString> knownFamilies_;
+    bool knownFamiliesRead_ = false;
 
     QTextBlockFormat continuationFormat_;      // of paragraphs that \par makes
     Qt::Alignment blockAlign_ = Qt::AlignLeft; // of the paragraph being read
