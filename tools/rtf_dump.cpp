@@ -6,7 +6,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace pukana {
@@ -25,7 +27,7 @@ const char* alignmentName(Qt::Alignment a) {
 
 // A JSON string as QJsonDocument writes it: quote, backslash and control characters escaped,
 // everything else in UTF-8, a lone surrogate as \uXXXX.
-void appendString(QByteArray& out, QStringView text) {
+void appendString(std::string& out, QStringView text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
     const qsizetype n = text.size();
@@ -91,11 +93,25 @@ const char* boolean(bool value) {
 // ,"underline":…}
 struct FormatJson {
     int index = -1; // of the format in the document
-    QByteArray beforeText;
+    std::string beforeText;
     const char* afterText = nullptr;
 };
 
-FormatJson formatJson(const QTextCharFormat& f, const QFont& base) {
+// Sizes repeat from format to format: the text of the last one is kept.
+struct SizeText {
+    double size = -1;
+    std::string text;
+
+    const std::string& of(double value) {
+        if (value != size) {
+            size = value;
+            text = QByteArray::number(value, 'g', QLocale::FloatingPointShortest).toStdString();
+        }
+        return text;
+    }
+};
+
+FormatJson formatJson(const QTextCharFormat& f, const QFont& base, SizeText& sizeText) {
     QString family = fontFamilyOf(f);
     if (family.isEmpty())
         family = f.hasProperty(QTextFormat::FontFamily)
@@ -106,17 +122,19 @@ FormatJson formatJson(const QTextCharFormat& f, const QFont& base) {
     const QColor color =
         f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(Qt::black);
     FormatJson json;
-    QByteArray& b = json.beforeText;
+    std::string& b = json.beforeText;
     b += "{\"bold\":";
     b += boolean(f.fontWeight() > QFont::Medium);
     b += ",\"color\":\"#";
-    b += QByteArray::number(color.rgb() & 0xFFFFFF, 16).rightJustified(6, '0');
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%06x", color.rgb() & 0xFFFFFFu);
+    b += hex;
     b += "\",\"font\":";
     appendString(b, family);
     b += ",\"italic\":";
     b += boolean(f.fontItalic());
     b += ",\"size\":";
-    b += QByteArray::number(size, 'g', QLocale::FloatingPointShortest);
+    b += sizeText.of(size);
     b += ",\"strikethrough\":";
     b += boolean(f.fontStrikeOut());
     b += ",\"text\":";
@@ -126,13 +144,14 @@ FormatJson formatJson(const QTextCharFormat& f, const QFont& base) {
 
 // Writes the paragraphs through `flush`, which takes what was written so far whenever it
 // has grown large, and the rest at the end.
-void dump(const QTextDocument& doc, const std::function<void(QByteArray&)>& flush) {
-    constexpr qsizetype kChunk = 1 << 16;
+void dump(const QTextDocument& doc, const std::function<void(std::string&)>& flush) {
+    constexpr std::size_t kChunk = 1 << 16;
     // Most documents have few formats shared by many fragments: their JSON is kept, in a
     // table of fixed size so that a document of a million formats needs no more memory.
     std::vector<FormatJson> known(256);
+    SizeText sizeText;
     const QFont base = doc.defaultFont();
-    QByteArray out;
+    std::string out;
     out.reserve(kChunk + 4096);
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         out += "{\"align\":\"";
@@ -144,7 +163,7 @@ void dump(const QTextDocument& doc, const std::function<void(QByteArray&)>& flus
             const int index = fragment.charFormatIndex();
             FormatJson& format = known[static_cast<std::size_t>(index) % known.size()];
             if (format.index != index) {
-                format = formatJson(fragment.charFormat(), base);
+                format = formatJson(fragment.charFormat(), base, sizeText);
                 format.index = index;
             }
             if (!first)
@@ -166,17 +185,17 @@ void dump(const QTextDocument& doc, const std::function<void(QByteArray&)>& flus
 } // namespace
 
 void dumpDocument(const QTextDocument& doc, std::FILE* file) {
-    dump(doc, [file](QByteArray& out) {
-        std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), file);
-        out.resize(0);
+    dump(doc, [file](std::string& out) {
+        std::fwrite(out.data(), 1, out.size(), file);
+        out.clear();
     });
 }
 
 QByteArray dumpDocument(const QTextDocument& doc) {
     QByteArray all;
-    dump(doc, [&all](QByteArray& out) {
-        all += out;
-        out.resize(0);
+    dump(doc, [&all](std::string& out) {
+        all.append(out.data(), static_cast<qsizetype>(out.size()));
+        out.clear();
     });
     return all;
 }
