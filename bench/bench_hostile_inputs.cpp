@@ -104,8 +104,23 @@ void BM_ReadManyFontsUsed(benchmark::State& st) {
     st.SetBytesProcessed(st.iterations() * rtf.size());
 }
 
+/// The reader alone on the two RTF inputs of many groups: what the window waits for before
+/// it lays the paragraph out.
+void BM_ReadManyGroups(benchmark::State& st) {
+    const int kind = int(st.range(0));
+    const QByteArray rtf = sample(kind);
+    st.SetLabel(kSampleNames[kind]);
+    for (auto _ : st) {
+        QTextDocument doc;
+        rtf::read(rtf, doc);
+        benchmark::DoNotOptimize(doc.characterCount());
+    }
+    st.SetBytesProcessed(st.iterations() * rtf.size());
+}
+
 } // namespace
 
+BENCHMARK(BM_ReadManyGroups)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenShownAndAnswering)->DenseRange(0, 5)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReadManyFonts)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReadManyFontsUsed)

@@ -1,5 +1,6 @@
 // libFuzzer target over the RTF reader: any bytes must read without a crash, hang or
-// sanitizer report, and what was read must survive the writer unchanged in its text.
+// sanitizer report, what was read must survive the writer unchanged in its text, and the
+// text-only reading must give the same text.
 #include "core/error.h"
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
@@ -24,6 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const pukana::PukanaError&) {
         return 0; // not RTF: the one expected failure
     }
+
+    // The text-only path (pukana-rtf totext) gives the document's text exactly.
+    if (pukana::rtf::readText(source) != doc.toRawText())
+        std::abort();
 
     QTextDocument again;
     pukana::rtf::read(pukana::rtf::write(doc), again);

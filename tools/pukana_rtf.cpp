@@ -6,20 +6,15 @@
 //   pukana-rtf fromtext FILE.txt OUT.rtf  a text file (UTF-8 or code page 932) as RTF
 //   pukana-rtf roundtrip FILE.rtf OUT.rtf read and write again
 #include "core/error.h"
-#include "core/formats/font_family_format.h"
 #include "core/formats/plain_text.h"
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
 #include "core/formats/text_file.h"
+#include "tools/rtf_dump.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFragment>
 #include <cstdio>
 
 using namespace pukana;
@@ -42,59 +37,10 @@ int usage() {
     return 2;
 }
 
-QString alignmentName(Qt::Alignment a) {
-    if (a & Qt::AlignHCenter)
-        return QStringLiteral("center");
-    if (a & Qt::AlignRight)
-        return QStringLiteral("right");
-    if (a & Qt::AlignJustify)
-        return QStringLiteral("justify");
-    return QStringLiteral("left");
-}
-
-QJsonObject runObject(const QString& text, const QTextCharFormat& f, const QFont& base) {
-    QString family = fontFamilyOf(f);
-    if (family.isEmpty())
-        family = f.hasProperty(QTextFormat::FontFamily)
-                     ? f.property(QTextFormat::FontFamily).toString()
-                     : base.family();
-    const double size =
-        f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : base.pointSizeF();
-    const QColor color =
-        f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(Qt::black);
-    return QJsonObject{
-        {QStringLiteral("text"), text},
-        {QStringLiteral("font"), family},
-        {QStringLiteral("size"), size},
-        {QStringLiteral("bold"), f.fontWeight() > QFont::Medium},
-        {QStringLiteral("italic"), f.fontItalic()},
-        {QStringLiteral("underline"), f.fontUnderline()},
-        {QStringLiteral("strikethrough"), f.fontStrikeOut()},
-        {QStringLiteral("color"), color.name()},
-    };
-}
-
-void dump(const QTextDocument& doc) {
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        QJsonArray runs;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            runs.append(runObject(fragment.text(), fragment.charFormat(), doc.defaultFont()));
-        }
-        const QJsonObject paragraph{
-            {QStringLiteral("align"), alignmentName(block.blockFormat().alignment())},
-            {QStringLiteral("runs"), runs},
-        };
-        const QByteArray line = QJsonDocument(paragraph).toJson(QJsonDocument::Compact);
-        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
-        std::fputc('\n', stdout);
-    }
-}
-
 // Plain text as the editor saves a new document: code page 932, each line break (paragraph
-// or \line) CR LF.
-QByteArray plainText(const QTextDocument& doc) {
-    return encodePlainText(doc.toRawText()).bytes;
+// or \line) CR LF. The reader gives the text without building a document.
+QByteArray plainText(const QByteArray& rtf) {
+    return encodePlainText(rtf::readText(rtf)).bytes;
 }
 
 // A text file as the open command reads it: UTF-8 or code page 932, CR LF or LF line ends
@@ -108,22 +54,28 @@ void readPlainText(const QByteArray& bytes, QTextDocument& doc) {
     cursor.insertText(decodePlainText(bytes, detectTextFileFormat(bytes)), format);
 }
 
+// The document is left to the end of the process: one of a million runs takes longer to free
+// fragment by fragment than to dump, and the system takes the memory back at once.
+QTextDocument& keptDocument() {
+    static QTextDocument* const doc = new QTextDocument;
+    return *doc;
+}
+
 int run(const QStringList& args) {
     if (args.size() < 2)
         return usage();
     const QString& command = args[0];
-    QTextDocument doc;
+    QTextDocument& doc = keptDocument();
     doc.setDefaultFont(QFont(kBaseFont, 12));
     if (command == u"dump" && args.size() == 2) {
         rtf::read(readWholeFile(args[1]), doc);
-        dump(doc);
+        dumpDocument(doc, stdout);
         return 0;
     }
     if (args.size() != 3)
         return usage();
     if (command == u"totext") {
-        rtf::read(readWholeFile(args[1]), doc);
-        writeFileSafely(args[2], plainText(doc));
+        writeFileSafely(args[2], plainText(readWholeFile(args[1])));
         return 0;
     }
     if (command == u"fromtext") {

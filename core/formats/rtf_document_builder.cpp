@@ -9,129 +9,48 @@
 
 namespace pukana::rtf {
 
-void sanitize(QString& text) {
-    QChar* p = text.data();
-    const qsizetype n = text.size();
-    qsizetype out = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        char16_t c = p[i].unicode();
-        if (c < 0x20 && c != '\t')
-            continue;
-        if (c == 0x2029)
-            c = 0x2028;
-        else if (c == 0xFDD0 || c == 0xFDD1)
-            c = 0xFFFD;
-        else if (QChar::isHighSurrogate(c)) {
-            if (i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode())) {
-                p[out++] = QChar(c);
-                c = p[++i].unicode();
-            } else {
-                c = 0xFFFD;
-            }
-        } else if (QChar::isLowSurrogate(c)) {
-            c = 0xFFFD;
-        }
-        p[out++] = QChar(c);
-    }
-    text.truncate(out);
+namespace {
+
+bool startsWithText(QTextCursor& cursor, bool wholeDocument) {
+    return !wholeDocument && !cursor.block().text().isEmpty();
 }
+
+} // namespace
 
 DocumentBuilder::DocumentBuilder(QTextCursor& cursor, bool wholeDocument,
                                  const FormatTables& tables, CodePageDecoder& decoders)
-    : cursor_(cursor), wholeDocument_(wholeDocument), tables_(tables), decoders_(decoders) {
+    : RunBuilder(decoders, startsWithText(cursor, wholeDocument)), cursor_(cursor),
+      wholeDocument_(wholeDocument), tables_(tables) {
     if (!wholeDocument_) {
         continuationFormat_ = cursor_.blockFormat();
         blockAlign_ = continuationFormat_.alignment() & Qt::AlignHorizontal_Mask;
-        blockHasText_ = !cursor_.block().text().isEmpty();
     }
 }
 
-void DocumentBuilder::beginContent(const CharState& ch, Qt::Alignment align) {
-    makePendingParagraph();
-    if (!runOpen_ || !runCh_.sameLook(ch)) {
-        flushRun();
-        runCh_ = ch;
-        runOpen_ = true;
-    }
-    lastAlign_ = align;
-}
-
-void DocumentBuilder::appendBytes(QByteArrayView bytes, int codePage, const CharState& ch,
-                                  Qt::Alignment align) {
-    if (bytes.isEmpty())
+void DocumentBuilder::insertRun(QString& text, const CharState& ch) {
+    if (ch.latin == ch.asian) {
+        insertPiece(text, ch, false);
         return;
-    beginContent(ch, align);
-    if (codePage != pendingCodePage_)
-        decodePending();
-    pendingCodePage_ = codePage;
-    pending_.append(bytes.data(), static_cast<std::size_t>(bytes.size()));
-}
-
-void DocumentBuilder::appendChar(char32_t c, const CharState& ch, Qt::Alignment align) {
-    beginContent(ch, align);
-    decodePending();
-    if (c > 0xFFFF) {
-        run_ += QChar(QChar::highSurrogate(c));
-        run_ += QChar(QChar::lowSurrogate(c));
-    } else {
-        run_ += QChar(static_cast<char16_t>(c));
     }
+    // Latin and Japanese text of one run take their own script's format.
+    const bool asianByDefault = ch.script == SelectedScript::Asian;
+    forEachScriptPiece(text, asianByDefault, [&](qsizetype at, qsizetype n, bool asian) {
+        insertPiece(n == text.size() ? text : text.sliced(at, n), ch, asian);
+    });
 }
 
-void DocumentBuilder::decodePending() {
-    if (pending_.empty())
-        return;
-    decoders_.decodeAppend(QByteArrayView(pending_.data(), static_cast<qsizetype>(pending_.size())),
-                           pendingCodePage_, run_);
-    pending_.clear();
+void DocumentBuilder::insertPiece(const QString& text, const CharState& ch, bool asian) {
+    cursor_.insertText(text, formatFor(ch, asian));
 }
 
-void DocumentBuilder::flushRun() {
-    decodePending();
-    if (!run_.isEmpty()) {
-        sanitize(run_);
-        if (!run_.isEmpty()) {
-            if (runCh_.latin == runCh_.asian) {
-                insertRun(run_, false);
-            } else {
-                // Latin and Japanese text of one run take their own script's format.
-                const bool asianByDefault = runCh_.script == SelectedScript::Asian;
-                forEachScriptPiece(run_, asianByDefault,
-                                   [&](qsizetype at, qsizetype n, bool asian) {
-                                       insertRun(QStringView(run_).sliced(at, n), asian);
-                                   });
-            }
-            blockHasText_ = true;
-        }
-        run_.clear();
-    }
-    runOpen_ = false;
+void DocumentBuilder::emptyParagraphEnded(const CharState& ch) {
+    cursor_.setBlockCharFormat(formatFor(ch, true)); // what an empty line is typed in
 }
 
-void DocumentBuilder::insertRun(QStringView text, bool asian) {
-    cursor_.insertText(text.toString(), formatFor(runCh_, asian));
-}
-
-void DocumentBuilder::paragraphEnd(const CharState& ch, Qt::Alignment align) {
-    makePendingParagraph();
-    flushRun();
-    if (!blockHasText_)
-        cursor_.setBlockCharFormat(formatFor(ch, true)); // what an empty line is typed in
-    // The next paragraph is made only when content follows, so the \par that ends the last
-    // paragraph adds no empty line. Its alignment waits too: pasted into a paragraph, a
-    // last \par that is dropped must not change the alignment there.
-    pendingAlign_ = align;
-    pendingPar_ = true;
-}
-
-void DocumentBuilder::makePendingParagraph() {
-    if (!pendingPar_)
-        return;
-    pendingPar_ = false;
-    setAlignment(pendingAlign_);
+void DocumentBuilder::insertParagraph(Qt::Alignment align) {
+    setAlignment(align);
     cursor_.insertBlock(continuationFormat_);
     blockAlign_ = continuationFormat_.alignment() & Qt::AlignHorizontal_Mask;
-    blockHasText_ = false;
 }
 
 void DocumentBuilder::setAlignment(Qt::Alignment align) {
@@ -143,31 +62,9 @@ void DocumentBuilder::setAlignment(Qt::Alignment align) {
     cursor_.setBlockFormat(format);
 }
 
-void DocumentBuilder::dropCutOffCharacter() {
-    // A lead byte whose trail byte never came is half a character: nothing to show.
-    if (pending_.empty() ||
-        !isLeadByte(pendingCodePage_, static_cast<unsigned char>(pending_.back())))
-        return;
-    // Walk the pairs as the decoder does: a lead byte takes the next byte when it can be a
-    // trail byte.
-    const auto* bytes = reinterpret_cast<const unsigned char*>(pending_.data());
-    const std::size_t n = pending_.size();
-    std::size_t i = 0;
-    while (i + 1 < n)
-        i += isLeadByte(pendingCodePage_, bytes[i]) && bytes[i + 1] >= 0x40 ? 2 : 1;
-    if (i == n - 1)
-        pending_.pop_back();
-}
-
-void DocumentBuilder::finish() {
-    dropCutOffCharacter();
-    flushRun();
-    if (!wholeDocument_)
-        return;
-    if (pendingPar_)
-        setAlignment(pendingAlign_);
-    else if (blockHasText_)
-        setAlignment(lastAlign_);
+void DocumentBuilder::finished(std::optional<Qt::Alignment> lastAlign) {
+    if (wholeDocument_ && lastAlign)
+        setAlignment(*lastAlign);
 }
 
 void DocumentBuilder::setFamily(QTextCharFormat& format, const QString& family) {
@@ -179,12 +76,19 @@ void DocumentBuilder::setFamily(QTextCharFormat& format, const QString& family) 
         setFontFamily(format, family);
         return;
     }
-    if (installedFamilies_.isEmpty() &&
-        qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        for (const QString& name : QFontDatabase::families())
-            installedFamilies_.insert(name.toLower());
+    if (!knownFamiliesRead_) {
+        knownFamiliesRead_ = true;
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            for (const QString& name : QFontDatabase::families())
+                knownFamilies_.insert(name.toLower());
+        }
+        for (const QString& name : QFont::substitutions())
+            if (!QFont::substitutes(name).isEmpty())
+                knownFamilies_.insert(name.toLower());
     }
-    if (installedFamilies_.contains(family.toLower()) || !QFont::substitutes(family).isEmpty())
+    // Looked up for each font of the document: without any known family (no display) the
+    // name need not even be lowered.
+    if (!knownFamilies_.isEmpty() && knownFamilies_.contains(family.toLower()))
         setFontFamily(format, family);
     else
         setUnshownFontFamily(format, family);

@@ -37,9 +37,10 @@ struct GroupState {
 
 class Reader {
 public:
-    Reader(QByteArrayView source, QTextCursor& cursor, bool wholeDocument)
-        : tokenizer_(source), fontTable_(decoders_),
-          builder_(cursor, wholeDocument, tables_, decoders_) {
+    Reader(QByteArrayView source, CodePageDecoder& decoders, FormatTables& tables,
+           RunBuilder& builder)
+        : tokenizer_(source), decoders_(decoders), tables_(tables), fontTable_(decoders),
+          builder_(builder) {
         stack_.reserve(64);
         stack_.emplace_back();
     }
@@ -65,11 +66,11 @@ private:
     QByteArrayView afterFallback(QByteArrayView bytes);
 
     Tokenizer tokenizer_;
-    CodePageDecoder decoders_;
-    FormatTables tables_;
+    CodePageDecoder& decoders_;
+    FormatTables& tables_;
     FontTableReader fontTable_;
     ColorTableReader colorTable_;
-    DocumentBuilder builder_;
+    RunBuilder& builder_;
     std::vector<GroupState> stack_;
     std::size_t overflow_ = 0; // groups opened beyond kMaxDepth and not yet closed
     int skip_ = 0;             // fallback characters of \uN still to skip
@@ -427,6 +428,15 @@ void throwIfNotRtf(QByteArrayView source) {
 
 } // namespace
 
+QString readText(QByteArrayView source) {
+    throwIfNotRtf(source);
+    CodePageDecoder decoders;
+    FormatTables tables;
+    PlainTextBuilder builder(decoders);
+    Reader(rtfStart(source), decoders, tables, builder).run();
+    return std::move(builder.text());
+}
+
 bool looksLikeRtf(QByteArrayView source) {
     return !rtfStart(source).isEmpty();
 }
@@ -445,7 +455,10 @@ void read(QByteArrayView source, QTextDocument& doc) {
     QTextCursor cursor(&doc);
     // One edit block: the layout (if any) is updated once, not after every run.
     cursor.beginEditBlock();
-    Reader(source, cursor, true).run();
+    CodePageDecoder decoders;
+    FormatTables tables;
+    DocumentBuilder builder(cursor, true, tables, decoders);
+    Reader(source, decoders, tables, builder).run();
     cursor.endEditBlock();
 }
 
@@ -454,7 +467,10 @@ void insert(QByteArrayView source, QTextCursor& cursor) {
     source = rtfStart(source);
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    Reader(source, cursor, false).run();
+    CodePageDecoder decoders;
+    FormatTables tables;
+    DocumentBuilder builder(cursor, false, tables, decoders);
+    Reader(source, decoders, tables, builder).run();
     cursor.endEditBlock();
 }
 

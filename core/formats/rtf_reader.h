@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 
 class QTextCursor;
 class QTextDocument;
@@ -21,6 +22,11 @@ void read(QByteArrayView source, QTextDocument& doc);
 /// Inserts the formatted text of `source` at `cursor`, replacing its selection, as one
 /// undoable edit; the cursor ends after the inserted text. Throws like read().
 void insert(QByteArrayView source, QTextCursor& cursor);
+
+/// The text that read() puts into a document, as QTextDocument::toRawText() gives it
+/// (paragraphs separated by U+2029, \line as U+2028), without making the document: for
+/// callers that want the text alone. Throws like read().
+QString readText(QByteArrayView source);
 
 /// True when `source` starts, after white space, with "{\rtf".
 bool looksLikeRtf(QByteArrayView source);

@@ -55,7 +55,7 @@ void FontTableReader::finish(FormatTables& tables, int docCodePage) {
     decoders_.decodeAppend(bytes_, codePage(docCodePage), font_.name);
     sanitize(font_.name);
     font_.name = font_.name.trimmed();
-    tables.fonts[index_] = font_;
+    tables.fonts[index_] = std::move(font_);
     index_ = -1;
     font_ = FontEntry{};
     bytes_.clear();

@@ -1,7 +1,7 @@
 // Reading the font table and the colour table of an RTF document.
 #pragma once
 
-#include "core/formats/rtf_document_builder.h"
+#include "core/formats/rtf_run_builder.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
