@@ -71,6 +71,9 @@ public:
     /// The control's base font (used for new text and plain documents).
     QFont baseFont() const;
     void setBaseFont(const QFont& font);
+    /// Whether the document's text is laid out without OpenType shaping (plain documents
+    /// whose characters the base font draws one by one).
+    bool shapingSkipped() const;
 
     /// Wrap width in twips from the left edge.
     double wrapWidth() const { return rightMargin_; }
@@ -122,9 +125,15 @@ protected:
 private:
     void loadRtf(QByteArrayView source);
     void showDocument(QTextDocument* document);
+    /// Gives a document about to be shown the view's text options, so taking it lays it
+    /// out once.
+    void prepareForView(QTextDocument& fresh) const;
     void watchDocument();
     void onContentsChange(int from, int removed, int added);
     void resumeLayoutLater();
+    void skipShaping(bool skip);
+    /// Shapes again when text added at `from` needs it.
+    void shapeAgainForNewCharacters(int from, int added);
     /// Wraps lines anywhere (documents with words longer than any line) or at word
     /// boundaries where it can.
     void setWrapAnywhere(bool anywhere);

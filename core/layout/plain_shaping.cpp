@@ -1,0 +1,111 @@
+#include "core/layout/plain_shaping.h"
+
+#include <QFont>
+#include <QRawFont>
+#include <QSet>
+#include <QtEndian>
+
+#include <algorithm>
+#include <optional>
+
+#include <vector>
+
+namespace pukana {
+
+namespace {
+
+/// GSUB features HarfBuzz never applies to horizontal text unasked, and ccmp, which
+/// composes and decomposes around combining marks.
+bool harmlessSubstitution(QByteArrayView tag) {
+    static const QSet<QByteArray> harmless = {
+        "ccmp", "vert", "vrt2", "vkna", "vrtr", "aalt", "salt", "nalt", "fwid",
+        "hwid", "pwid", "qwid", "twid", "jp78", "jp83", "jp90", "jp04", "trad",
+        "smpl", "expt", "hojo", "nlck", "ruby", "hkna", "ital", "zero", "dlig",
+        "hlig", "sups", "subs", "sinf", "numr", "dnom", "ordn", "case", "smcp",
+        "c2sc", "onum", "lnum", "pnum", "tnum", "swsh", "titl", "ornm", "hist"};
+    if (tag.size() == 4 && (tag.startsWith("ss") || tag.startsWith("cv")) &&
+        QChar::isDigit(uchar(tag[2])) && QChar::isDigit(uchar(tag[3])))
+        return true; // stylistic sets and character variants
+    return harmless.contains(tag.toByteArray());
+}
+
+/// The feature tags of a GSUB table, or nullopt when it cannot be read.
+std::optional<QList<QByteArray>> substitutionFeatures(const QByteArray& gsub) {
+    const auto u16 = [&gsub](qsizetype at) -> std::optional<quint16> {
+        if (at < 0 || at + 2 > gsub.size())
+            return std::nullopt;
+        return qFromBigEndian<quint16>(gsub.constData() + at);
+    };
+    const auto listOffset = u16(6);
+    const auto count = listOffset ? u16(*listOffset) : std::nullopt;
+    if (!count)
+        return std::nullopt;
+    QList<QByteArray> tags;
+    for (int i = 0; i < *count; ++i) {
+        const qsizetype record = *listOffset + 2 + 6 * i;
+        if (record + 6 > gsub.size())
+            return std::nullopt;
+        tags << gsub.mid(record, 4);
+    }
+    return tags;
+}
+
+bool standsAlone(char16_t c) {
+    if (c == u'\t' || c == u'\n')
+        return true; // laid out apart (tabs) or ending the paragraph: never shaped
+    if (c == 0xFF9E || c == 0xFF9F || (c >= 0x1100 && c <= 0x11FF) ||
+        (c >= 0xA960 && c <= 0xA97F) || (c >= 0xD7B0 && c <= 0xD7FF))
+        return false; // join the character before them
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+bool fontOnlyShapesMarks(const QRawFont& font) {
+    if (!font.isValid())
+        return false;
+    for (const char* table : {"GPOS", "kern", "kerx", "morx", "mort", "trak"})
+        if (!font.fontTable(table).isEmpty())
+            return false;
+    const QByteArray gsub = font.fontTable("GSUB");
+    if (gsub.isEmpty())
+        return true;
+    const auto features = substitutionFeatures(gsub);
+    return features && std::all_of(features->cbegin(), features->cend(), harmlessSubstitution);
+}
+
+bool charactersStandAlone(QStringView text, const QRawFont& font) {
+    // A document repeats few distinct characters: ask the font about each only once.
+    enum : uchar { Unknown, Yes, No };
+    std::vector<uchar> known(0x10000, Unknown);
+    for (const QChar c : text) {
+        uchar& state = known[c.unicode()];
+        if (state == Unknown)
+            state = standsAlone(c.unicode()) &&
+                            (c < u' ' || c == QChar::LineSeparator || font.supportsCharacter(c))
+                        ? Yes
+                        : No;
+        if (state == No)
+            return false;
+    }
+    return true;
+}
+
+bool shapingChangesNothing(QStringView text, const QFont& font) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    return fontOnlyShapesMarks(raw) && charactersStandAlone(text, raw);
+}
+
+} // namespace pukana
