@@ -1,8 +1,11 @@
 #include "core/layout/plain_shaping.h"
 
 #include <QFont>
+#include <QHash>
 #include <QRawFont>
 #include <QSet>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtEndian>
 
 #include <algorithm>
@@ -94,7 +97,8 @@ bool charactersStandAlone(QStringView text, const QRawFont& font) {
         uchar& state = known[c.unicode()];
         if (state == Unknown)
             state = standsAlone(c.unicode()) &&
-                            (c < u' ' || c == QChar::LineSeparator || font.supportsCharacter(c))
+                            (c < u' ' || c == QChar::LineSeparator ||
+                             c == QChar::ParagraphSeparator || font.supportsCharacter(c))
                         ? Yes
                         : No;
         if (state == No)
@@ -106,6 +110,36 @@ bool charactersStandAlone(QStringView text, const QRawFont& font) {
 bool shapingChangesNothing(QStringView text, const QFont& font) {
     const QRawFont raw = QRawFont::fromFont(font);
     return fontOnlyShapesMarks(raw) && charactersStandAlone(text, raw);
+}
+
+bool shapingChangesNothing(const QTextDocument& doc, int from, int to) {
+    if (to < 0)
+        to = doc.characterCount();
+    // Runs of one format share a font: check the text of each format together.
+    struct Runs {
+        QFont font;
+        QString text;
+    };
+    QHash<int, Runs> byFormat;
+    for (QTextBlock block = doc.findBlock(from); block.isValid() && block.position() < to;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int start = qMax(from, fragment.position());
+            const int end = qMin(to, fragment.position() + fragment.length());
+            if (start >= end)
+                continue;
+            auto found = byFormat.find(fragment.charFormatIndex());
+            if (found == byFormat.end())
+                found = byFormat.insert(fragment.charFormatIndex(),
+                                        {fragment.charFormat().font(), QString()});
+            found->text +=
+                QStringView(fragment.text()).mid(start - fragment.position(), end - start);
+        }
+    }
+    return std::all_of(byFormat.cbegin(), byFormat.cend(), [](const Runs& runs) {
+        return shapingChangesNothing(runs.text, runs.font);
+    });
 }
 
 } // namespace pukana

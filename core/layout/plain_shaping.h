@@ -6,6 +6,7 @@
 
 class QFont;
 class QRawFont;
+class QTextDocument;
 
 namespace pukana {
 
@@ -23,5 +24,9 @@ bool charactersStandAlone(QStringView text, const QRawFont& font);
 /// Whether drawing `text` in `font` needs no shaping: laying it out with
 /// QFont::PreferNoShaping gives the same glyphs at the same places, much faster.
 bool shapingChangesNothing(QStringView text, const QFont& font);
+
+/// The same for the characters of `doc` from `from` up to `to` (-1: its end), each in the
+/// font of its character format.
+bool shapingChangesNothing(const QTextDocument& doc, int from = 0, int to = -1);
 
 } // namespace pukana

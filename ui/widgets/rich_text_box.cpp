@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QRawFont>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -213,6 +212,11 @@ void RichTextBox::prepareForView(QTextDocument& fresh) const {
     option.setWrapMode(wordWrapMode());
     fresh.setDefaultTextOption(option);
     fresh.setPageSize(QSizeF(0, 0));
+    if (shapingChangesNothing(fresh)) {
+        QFont font = fresh.defaultFont();
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+        fresh.setDefaultFont(font);
+    }
 }
 
 void RichTextBox::watchDocument() {
@@ -278,12 +282,7 @@ void RichTextBox::skipShaping(bool skip) {
 }
 
 void RichTextBox::shapeAgainForNewCharacters(int from, int added) {
-    if (!shapingSkipped())
-        return;
-    QTextCursor range(document());
-    range.setPosition(from);
-    range.setPosition(qMin(from + added, textLength()), QTextCursor::KeepAnchor);
-    if (!charactersStandAlone(range.selectedText(), QRawFont::fromFont(baseFont())))
+    if (shapingSkipped() && !shapingChangesNothing(*document(), from, from + added))
         skipShaping(false);
 }
 

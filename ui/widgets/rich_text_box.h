@@ -71,8 +71,8 @@ public:
     /// The control's base font (used for new text and plain documents).
     QFont baseFont() const;
     void setBaseFont(const QFont& font);
-    /// Whether the document's text is laid out without OpenType shaping (plain documents
-    /// whose characters the base font draws one by one).
+    /// Whether the document's text is laid out without OpenType shaping (documents whose
+    /// characters their faces draw one by one, in faces without kerning or ligatures).
     bool shapingSkipped() const;
 
     /// Wrap width in twips from the left edge.
@@ -126,7 +126,7 @@ private:
     void loadRtf(QByteArrayView source);
     void showDocument(QTextDocument* document);
     /// Gives a document about to be shown the view's text options, so taking it lays it
-    /// out once.
+    /// out once, and skips its shaping where that changes nothing.
     void prepareForView(QTextDocument& fresh) const;
     void watchDocument();
     void onContentsChange(int from, int removed, int added);

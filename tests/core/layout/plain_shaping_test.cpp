@@ -6,6 +6,7 @@
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <gtest/gtest.h>
@@ -110,39 +111,66 @@ TEST(PlainShaping, CharactersThatJoinOthersOrComeFromOtherFontsNeedShaping) {
     EXPECT_FALSE(shapingChangesNothing(cases[0].text, QFont(QStringLiteral("Liberation Sans"))));
 }
 
+TEST(PlainShaping, EachRunOfADocumentIsJudgedInItsOwnFace) {
+    QTextDocument doc;
+    doc.setDefaultFont(QFont(QStringLiteral("IPAGothic"), 12));
+    QTextCursor cursor(&doc);
+    cursor.insertText(QStringLiteral("ふつうの文章、"));
+    QTextCharFormat mincho;
+    mincho.setFontFamilies({QStringLiteral("IPAMincho")});
+    mincho.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("太字の明朝"), mincho);
+    cursor.insertBlock();
+    const int latinAt = cursor.position();
+    QTextCharFormat latin;
+    latin.setFontFamilies({QStringLiteral("Liberation Sans")});
+    cursor.insertText(QStringLiteral("AV"), latin); // kerned
+    cursor.insertText(QStringLiteral("、おわり"), QTextCharFormat());
+
+    EXPECT_TRUE(shapingChangesNothing(doc, 0, latinAt));
+    EXPECT_FALSE(shapingChangesNothing(doc));
+    EXPECT_FALSE(shapingChangesNothing(doc, latinAt, latinAt + 1));
+    EXPECT_TRUE(shapingChangesNothing(doc, latinAt + 2, latinAt + 7));
+}
+
 // What makes skipping the shaping safe: every character of code page 932 that the test
 // accepts is laid out to the same lines and glyph places either way, in each Japanese face,
-// in code order and shuffled (other neighbours).
+// plain, bold and italic, in code order and shuffled (other neighbours).
 TEST(PlainShaping, TextAcceptedLaysOutTheSameWithoutShaping) {
     const QString every = everyCp932Character();
     for (const QString& family :
          {QStringLiteral("IPAGothic"), QStringLiteral("IPAMincho"), QStringLiteral("IPAPGothic")}) {
-        const QFont shaped(family, 12);
-        const QRawFont raw = QRawFont::fromFont(shaped);
-        QString accepted;
-        for (const QChar c : every)
-            if (charactersStandAlone(QStringView(&c, 1), raw))
-                accepted += c;
-        ASSERT_GT(accepted.size(), 6000) << family.toStdString();
-        QString shuffled = accepted;
-        std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(17));
-        for (const QString& order : {accepted, shuffled}) {
-            QString text;
-            for (qsizetype i = 0; i < order.size(); ++i)
-                text += (i % 97 == 96 ? (i % 3 ? u"\n" : u" \t\u2028") : u"") + QString(order[i]);
-            ASSERT_TRUE(shapingChangesNothing(text, shaped));
-            QFont unshaped = shaped;
-            unshaped.setStyleStrategy(QFont::PreferNoShaping);
-            QTextDocument withShaping, without;
-            withShaping.setDefaultFont(shaped);
-            without.setDefaultFont(unshaped);
-            withShaping.setPlainText(text);
-            without.setPlainText(text);
-            const QStringList expected = linesOf(withShaping);
-            const QStringList lines = linesOf(without);
-            ASSERT_EQ(lines.size(), expected.size()) << family.toStdString();
-            for (qsizetype i = 0; i < lines.size(); ++i)
-                ASSERT_EQ(lines[i], expected[i]) << family.toStdString() << " line " << i;
+        for (const int style : {0, 1, 2}) {
+            QFont shaped(family, style == 0 ? 12 : 15);
+            shaped.setBold(style == 1);
+            shaped.setItalic(style == 2);
+            const QRawFont raw = QRawFont::fromFont(shaped);
+            QString accepted;
+            for (const QChar c : every)
+                if (charactersStandAlone(QStringView(&c, 1), raw))
+                    accepted += c;
+            ASSERT_GT(accepted.size(), 6000) << family.toStdString();
+            QString shuffled = accepted;
+            std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(17));
+            for (const QString& order : {accepted, shuffled}) {
+                QString text;
+                for (qsizetype i = 0; i < order.size(); ++i)
+                    text +=
+                        (i % 97 == 96 ? (i % 3 ? u"\n" : u" \t\u2028") : u"") + QString(order[i]);
+                ASSERT_TRUE(shapingChangesNothing(text, shaped));
+                QFont unshaped = shaped;
+                unshaped.setStyleStrategy(QFont::PreferNoShaping);
+                QTextDocument withShaping, without;
+                withShaping.setDefaultFont(shaped);
+                without.setDefaultFont(unshaped);
+                withShaping.setPlainText(text);
+                without.setPlainText(text);
+                const QStringList expected = linesOf(withShaping);
+                const QStringList lines = linesOf(without);
+                ASSERT_EQ(lines.size(), expected.size()) << family.toStdString();
+                for (qsizetype i = 0; i < lines.size(); ++i)
+                    ASSERT_EQ(lines[i], expected[i]) << family.toStdString() << " line " << i;
+            }
         }
     }
 }

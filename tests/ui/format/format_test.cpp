@@ -294,7 +294,7 @@ TEST_F(Format, OnlyDocumentsWithWordsLongerThanAnyLineWrapAnywhere) {
     EXPECT_EQ(box().verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }
 
-TEST_F(Format, PlainTextSkipsShapingOnlyWhileNothingNeedsIt) {
+TEST_F(Format, DocumentsSkipShapingOnlyWhileNothingNeedsIt) {
     const QString novel = QStringLiteral("吾輩は猫である。\n名前はまだ無い。ABC 123");
     box().setBaseFont(QFont(QStringLiteral("IPAGothic"), 12));
     const auto reopen = [&] {
@@ -324,10 +324,21 @@ TEST_F(Format, PlainTextSkipsShapingOnlyWhileNothingNeedsIt) {
     box().replaceSelectionWithRichText("{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Sans;}}\\f0 AV}");
     EXPECT_FALSE(box().shapingSkipped());
 
-    ASSERT_TRUE(reopen());
-    box().setRichText("{\\rtf1\\ansi plain words}");
-    EXPECT_FALSE(box().shapingSkipped());
+    // Rich text: each run in its own face.
+    box().setRichText("{\\rtf1\\ansi plain {\\b bold} {\\i italic} words}");
+    EXPECT_TRUE(box().shapingSkipped());
     EXPECT_EQ(box().baseFont(), QFont(QStringLiteral("IPAGothic"), 12));
+    box().setCaretPosition(6);
+    box().typeKeys(QStringLiteral("x"));
+    EXPECT_TRUE(box().shapingSkipped());
+    const QByteArray savedRich = box().richText();
+    select(0, 5);
+    box().setSelectionItalic(true);
+    EXPECT_FALSE(box().shapingSkipped());
+    box().document()->undo();
+    EXPECT_EQ(box().richText(), savedRich);
+    box().setRichText("{\\rtf1\\ansi{\\fonttbl{\\f1 Liberation Sans;}}plain {\\f1 AV} words}");
+    EXPECT_FALSE(box().shapingSkipped());
 
     box().setBaseFont(QFont(QStringLiteral("Liberation Serif"), 12)); // a face that kerns
     EXPECT_FALSE(reopen());
