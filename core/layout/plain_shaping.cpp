@@ -74,6 +74,12 @@ bool standsAlone(char16_t c) {
     }
 }
 
+bool drawnAlone(QChar c, const QRawFont& font) {
+    return standsAlone(c.unicode()) &&
+           (c < u' ' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+            font.supportsCharacter(c));
+}
+
 } // namespace
 
 bool fontOnlyShapesMarks(const QRawFont& font) {
@@ -90,17 +96,15 @@ bool fontOnlyShapesMarks(const QRawFont& font) {
 }
 
 bool charactersStandAlone(QStringView text, const QRawFont& font) {
+    if (text.size() < 4096) // a run or a typed word: no table worth filling
+        return std::all_of(text.begin(), text.end(), [&](QChar c) { return drawnAlone(c, font); });
     // A document repeats few distinct characters: ask the font about each only once.
     enum : uchar { Unknown, Yes, No };
     std::vector<uchar> known(0x10000, Unknown);
     for (const QChar c : text) {
         uchar& state = known[c.unicode()];
         if (state == Unknown)
-            state = standsAlone(c.unicode()) &&
-                            (c < u' ' || c == QChar::LineSeparator ||
-                             c == QChar::ParagraphSeparator || font.supportsCharacter(c))
-                        ? Yes
-                        : No;
+            state = drawnAlone(c, font) ? Yes : No;
         if (state == No)
             return false;
     }
@@ -125,6 +129,8 @@ bool shapingChangesNothing(const QTextDocument& doc, int from, int to) {
          block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
+            if (fragment.position() >= to)
+                break;
             const int start = qMax(from, fragment.position());
             const int end = qMin(to, fragment.position() + fragment.length());
             if (start >= end)
