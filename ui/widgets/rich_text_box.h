@@ -4,6 +4,8 @@
 // changing call returns, and every content change marks the session modified.
 #pragma once
 
+#include "ui/widgets/send_keys.h"
+
 #include <QByteArray>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -149,9 +151,5 @@ private:
     // The document's plain text as Text() last built it; null once the content changed.
     mutable QString plainText_;
 };
-
-/// Sends a keystroke string ("{LEFT}", "+{RIGHT}", "{BS}", "~", ...) to any widget,
-/// processed before the call returns.
-void sendKeys(QWidget* target, const QString& keys);
 
 } // namespace pukana
