@@ -6,13 +6,13 @@
 #include "core/formats/cp932.h"
 #include "core/formats/font_family_format.h"
 #include "core/layout/long_words.h"
+#include "core/layout/plain_shaping.h"
 #include "core/twips.h"
 #include "platform/platform.h"
 
 #include "core/formats/rtf_reader.h"
 #include "core/formats/rtf_writer.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -40,70 +40,7 @@ QString plainFromRaw(QString raw) {
     return raw;
 }
 
-struct KeyStroke {
-    int key = 0;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-    QString text;
-};
-
-QList<KeyStroke> parseKeys(const QString& keys) {
-    QList<KeyStroke> out;
-    Qt::KeyboardModifiers pending = Qt::NoModifier;
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        const QChar c = keys[i];
-        if (c == QLatin1Char('+')) {
-            pending |= Qt::ShiftModifier;
-            continue;
-        }
-        KeyStroke k;
-        k.modifiers = pending;
-        pending = Qt::NoModifier;
-        if (c == QLatin1Char('~')) {
-            k.key = Qt::Key_Return;
-            k.text = QStringLiteral("\r");
-        } else if (c == QLatin1Char('{')) {
-            const qsizetype end = keys.indexOf(QLatin1Char('}'), i + 1);
-            const QString name = keys.mid(i + 1, end < 0 ? -1 : end - i - 1).toUpper();
-            i = end < 0 ? keys.size() : end;
-            static const QHash<QString, int> names = {
-                {QStringLiteral("LEFT"), Qt::Key_Left},
-                {QStringLiteral("RIGHT"), Qt::Key_Right},
-                {QStringLiteral("UP"), Qt::Key_Up},
-                {QStringLiteral("DOWN"), Qt::Key_Down},
-                {QStringLiteral("BS"), Qt::Key_Backspace},
-                {QStringLiteral("BACKSPACE"), Qt::Key_Backspace},
-                {QStringLiteral("DEL"), Qt::Key_Delete},
-                {QStringLiteral("DELETE"), Qt::Key_Delete},
-                {QStringLiteral("ENTER"), Qt::Key_Return},
-                {QStringLiteral("HOME"), Qt::Key_Home},
-                {QStringLiteral("END"), Qt::Key_End},
-            };
-            k.key = names.value(name, 0);
-            if (k.key == Qt::Key_Return)
-                k.text = QStringLiteral("\r");
-            if (k.key == 0)
-                continue;
-        } else {
-            k.key = 0;
-            k.text = c;
-        }
-        out << k;
-    }
-    return out;
-}
-
 } // namespace
-
-void sendKeys(QWidget* target, const QString& keys) {
-    if (!target)
-        return;
-    for (const KeyStroke& k : parseKeys(keys)) {
-        QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, k.text);
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, k.key, k.modifiers, k.text);
-        QApplication::sendEvent(target, &release);
-    }
-}
 
 RichTextBox::RichTextBox(DocumentSession& session, QWidget* parent)
     : QTextEdit(parent), session_(session) {
@@ -135,6 +72,7 @@ void RichTextBox::setDocumentText(const QString& text) {
     const bool anywhere = hasWordLongerThan(plain);
     if (anywhere)
         setWrapAnywhere(true); // before the new text is laid out
+    skipShaping(shapingChangesNothing(plain, baseFont()));
     // One change signal for the whole replacement, raised below.
     ++formatOnly_;
     setPlainText(plain);
@@ -175,21 +113,46 @@ void RichTextBox::loadRtf(QByteArrayView source) {
     // Reading into a fresh document and swapping it in is many times faster than editing
     // the shown one, which re-lays out as it grows.
     auto fresh = std::make_unique<QTextDocument>();
-    fresh->setDefaultFont(document()->defaultFont());
+    fresh->setDefaultFont(baseFont());
     rtf::read(source, *fresh);
     session_.replaceDocument(fresh.release()); // shown through showDocument
 }
 
 void RichTextBox::showDocument(QTextDocument* fresh) {
+    // QTextEdit lays a document out again whenever its viewport changes width, also when it
+    // wraps at a fixed width: the vertical scroll bar appearing for a long document would
+    // cost a second layout. It stays shown while the document is taken.
+    const Qt::ScrollBarPolicy policy = verticalScrollBarPolicy();
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const bool anywhere = hasWordLongerThan(*fresh);
-    if (anywhere)
-        setWrapAnywhere(true); // before the new document is laid out
+    if ((wordWrapMode() == QTextOption::WrapAnywhere) != anywhere) {
+        // The view's wrap mode applies to the document it still shows: no use laying that
+        // one out again.
+        document()->setPageSize(QSizeF(0, 0));
+        setWrapAnywhere(anywhere);
+    }
+    prepareForView(*fresh);
     setDocument(fresh);
-    if (!anywhere)
-        setWrapAnywhere(false);
+    setVerticalScrollBarPolicy(policy);
     watchDocument();
     setTextCursor(QTextCursor(fresh));
     Q_EMIT contentChanged();
+}
+
+void RichTextBox::prepareForView(QTextDocument& fresh) const {
+    // Taking a document, QTextEdit creates its layout, gives it the view's wrap mode and then
+    // its width, each a layout of the whole first screen; a paragraph of 200,000 runs took
+    // a third of a second each time. With the wrap mode already set and no page size yet,
+    // only the last of them lays out.
+    QTextOption option = fresh.defaultTextOption();
+    option.setWrapMode(wordWrapMode());
+    fresh.setDefaultTextOption(option);
+    fresh.setPageSize(QSizeF(0, 0));
+    if (shapingChangesNothing(fresh)) {
+        QFont font = fresh.defaultFont();
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+        fresh.setDefaultFont(font);
+    }
 }
 
 void RichTextBox::watchDocument() {
@@ -203,6 +166,8 @@ void RichTextBox::onContentsChange(int from, int removed, int added) {
         Q_EMIT contentChanged();
     if (added > kOverlongWord)
         wrapAnywhereForLongWords(from, added);
+    if (added > 0 && formatOnly_ == 0)
+        shapeAgainForNewCharacters(from, added);
     // Replacing everything starts a background layout by itself; any other edit ends one.
     if (!(removed == 0 && added == document()->characterCount()))
         resumeLayoutLater();
@@ -231,6 +196,30 @@ void RichTextBox::wrapAnywhereForLongWords(int from, int added) {
         if (block == last)
             return;
     }
+}
+
+bool RichTextBox::shapingSkipped() const {
+    return document()->defaultFont().styleStrategy() & QFont::PreferNoShaping;
+}
+
+void RichTextBox::skipShaping(bool skip) {
+    // Shaping each run of a script (a Japanese line has a dozen) took half the time of laying
+    // out a long text; where it changes nothing, Qt can take the glyphs from the font's
+    // character map instead.
+    if (skip == shapingSkipped())
+        return;
+    QFont font = document()->defaultFont();
+    const auto strategy = font.styleStrategy();
+    font.setStyleStrategy(skip ? QFont::StyleStrategy(strategy | QFont::PreferNoShaping)
+                               : QFont::StyleStrategy(strategy & ~QFont::PreferNoShaping));
+    ++formatOnly_;
+    document()->setDefaultFont(font);
+    --formatOnly_;
+}
+
+void RichTextBox::shapeAgainForNewCharacters(int from, int added) {
+    if (shapingSkipped() && !shapingChangesNothing(*document(), from, from + added))
+        skipShaping(false);
 }
 
 void RichTextBox::resumeLayoutLater() {
@@ -309,6 +298,7 @@ QByteArray RichTextBox::selectionRichText() const {
 }
 
 void RichTextBox::replaceSelectionWithRichText(const QByteArray& source) {
+    skipShaping(false); // the pasted runs bring their own fonts
     UndoStep step(*this);
     QTextCursor c = textCursor();
     rtf::insert(source, c);
@@ -404,6 +394,7 @@ void RichTextBox::setSelectionStrikeOut(bool on) {
 }
 
 void RichTextBox::mergeSelFormat(const QTextCharFormat& format) {
+    skipShaping(false); // other fonts, bold or italic may need shaping
     ++formatOnly_;
     {
         // The step ends (and reports its change) while the change still counts as format.
@@ -431,7 +422,10 @@ void RichTextBox::setSelectionAlignment(Alignment alignment) {
 }
 
 QFont RichTextBox::baseFont() const {
-    return document()->defaultFont();
+    QFont font = document()->defaultFont();
+    if (shapingSkipped())
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() & ~QFont::PreferNoShaping));
+    return font;
 }
 
 void RichTextBox::setBaseFont(const QFont& font) {

@@ -4,6 +4,8 @@
 // changing call returns, and every content change marks the session modified.
 #pragma once
 
+#include "ui/widgets/send_keys.h"
+
 #include <QByteArray>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -71,6 +73,9 @@ public:
     /// The control's base font (used for new text and plain documents).
     QFont baseFont() const;
     void setBaseFont(const QFont& font);
+    /// Whether the document's text is laid out without OpenType shaping (documents whose
+    /// characters their faces draw one by one, in faces without kerning or ligatures).
+    bool shapingSkipped() const;
 
     /// Wrap width in twips from the left edge.
     double wrapWidth() const { return rightMargin_; }
@@ -122,9 +127,15 @@ protected:
 private:
     void loadRtf(QByteArrayView source);
     void showDocument(QTextDocument* document);
+    /// Gives a document about to be shown the view's text options, so taking it lays it
+    /// out once, and skips its shaping where that changes nothing.
+    void prepareForView(QTextDocument& fresh) const;
     void watchDocument();
     void onContentsChange(int from, int removed, int added);
     void resumeLayoutLater();
+    void skipShaping(bool skip);
+    /// Shapes again when text added at `from` needs it.
+    void shapeAgainForNewCharacters(int from, int added);
     /// Wraps lines anywhere (documents with words longer than any line) or at word
     /// boundaries where it can.
     void setWrapAnywhere(bool anywhere);
@@ -140,9 +151,5 @@ private:
     // The document's plain text as Text() last built it; null once the content changed.
     mutable QString plainText_;
 };
-
-/// Sends a keystroke string ("{LEFT}", "+{RIGHT}", "{BS}", "~", ...) to any widget,
-/// processed before the call returns.
-void sendKeys(QWidget* target, const QString& keys);
 
 } // namespace pukana

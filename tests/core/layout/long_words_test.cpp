@@ -20,6 +20,13 @@ TEST(LongWords, OnlyAStretchWithoutBreaksLongerThanTheLimitCounts) {
         {QStringLiteral("word ").repeated(5) + letters + u'b', true}, // at the end
         {QString(200, QChar(0x3042)), false}, // kana may break between any two
         {QString(200, u'7'), true},           // digits may not
+        // Seen at a glance: line feeds, two ideographs, a word after spaces after a word.
+        {QStringLiteral("漢字").repeated(50), false},
+        {QStringLiteral("ab  ").repeated(30), false},
+        {QString(QString(40, u'a') + u'\n').repeated(3), false},
+        {QStringLiteral("ab ").repeated(10) + letters + u'7', true}, // a word after them
+        {QStringLiteral("漢字").repeated(10) + letters + u'c', true},
+        {QStringLiteral("( ").repeated(40), true}, // never a break after "(" and its spaces
     };
     for (const auto& c : cases)
         EXPECT_EQ(hasWordLongerThan(c.text, 60), c.overlong) << c.text.size();

@@ -281,7 +281,65 @@ TEST_F(Format, OnlyDocumentsWithWordsLongerThanAnyLineWrapAnywhere) {
 
     box().setRichText("{\\rtf1\\ansi plain words}");
     EXPECT_EQ(wrap(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box().setWrapWidth(4000);
     box().setRichText("{\\rtf1\\ansi " + QByteArray("{x}").repeated(12000) + "}");
     EXPECT_EQ(wrap(), QTextOption::WrapAnywhere);
     EXPECT_EQ(box().textLength(), 12000);
+    // The new document is laid out at the view's width, the scroll bar shown as needed.
+    const QTextLayout* words = box().document()->firstBlock().layout();
+    ASSERT_GT(box().lineWrapColumnOrWidth(), 100);
+    EXPECT_EQ(box().document()->pageSize().width(), box().lineWrapColumnOrWidth());
+    EXPECT_GT(words->lineCount(), 10);
+    EXPECT_LE(words->lineAt(0).naturalTextWidth(), box().lineWrapColumnOrWidth());
+    EXPECT_EQ(box().verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+}
+
+TEST_F(Format, DocumentsSkipShapingOnlyWhileNothingNeedsIt) {
+    const QString novel = QStringLiteral("吾輩は猫である。\n名前はまだ無い。ABC 123");
+    box().setBaseFont(QFont(QStringLiteral("IPAGothic"), 12));
+    const auto reopen = [&] {
+        box().setDocumentText(novel);
+        box().setCaretPosition(box().textLength());
+        return box().shapingSkipped();
+    };
+    ASSERT_TRUE(reopen());
+    // Others see the base font as it was set.
+    EXPECT_EQ(box().baseFont(), QFont(QStringLiteral("IPAGothic"), 12));
+    const QByteArray savedUnshaped = box().richText();
+
+    box().typeKeys(QStringLiteral("あ{BS}"));
+    EXPECT_TRUE(box().shapingSkipped());
+    box().replaceSelection(QStringLiteral("e\u0301")); // a combining mark needs shaping
+    EXPECT_FALSE(box().shapingSkipped());
+    select(novel.size(), 2);
+    box().replaceSelection(QString());
+    EXPECT_EQ(box().richText(), savedUnshaped); // the same document saves the same bytes
+
+    ASSERT_TRUE(reopen());
+    select(0, 2);
+    box().setSelectionBold(true); // formats bring other faces
+    EXPECT_FALSE(box().shapingSkipped());
+
+    ASSERT_TRUE(reopen());
+    box().replaceSelectionWithRichText("{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Sans;}}\\f0 AV}");
+    EXPECT_FALSE(box().shapingSkipped());
+
+    // Rich text: each run in its own face.
+    box().setRichText("{\\rtf1\\ansi plain {\\b bold} {\\i italic} words}");
+    EXPECT_TRUE(box().shapingSkipped());
+    EXPECT_EQ(box().baseFont(), QFont(QStringLiteral("IPAGothic"), 12));
+    box().setCaretPosition(6);
+    box().typeKeys(QStringLiteral("x"));
+    EXPECT_TRUE(box().shapingSkipped());
+    const QByteArray savedRich = box().richText();
+    select(0, 5);
+    box().setSelectionItalic(true);
+    EXPECT_FALSE(box().shapingSkipped());
+    box().document()->undo();
+    EXPECT_EQ(box().richText(), savedRich);
+    box().setRichText("{\\rtf1\\ansi{\\fonttbl{\\f1 Liberation Sans;}}plain {\\f1 AV} words}");
+    EXPECT_FALSE(box().shapingSkipped());
+
+    box().setBaseFont(QFont(QStringLiteral("Liberation Serif"), 12)); // a face that kerns
+    EXPECT_FALSE(reopen());
 }
