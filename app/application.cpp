@@ -3,6 +3,7 @@
 #include "core/document/font_names.h"
 #include "core/error.h"
 #include "platform/platform.h"
+#include "ui/widgets/deferred_icon_style.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -14,6 +15,8 @@ namespace pukana {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("pukana"));
+    // Before any widget exists: the style every widget takes is this one.
+    setStyle(new DeferredIconStyle(style()));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -1,5 +1,6 @@
 #include "platform/qt_printer.h"
 
+#include "core/background_work.h"
 #include "core/error.h"
 #include "core/twips.h"
 
@@ -43,7 +44,7 @@ void QtPrinter::lookUpPageInBackground() {
         return;
     // Loading the printing system (and asking CUPS) takes longer than building the window;
     // every other use of the printer waits for this answer first.
-    pendingLayout_ = std::async(std::launch::async, [this] { return makePrinter()->pageLayout(); });
+    pendingLayout_ = inBackground([this] { return makePrinter()->pageLayout(); });
 }
 
 void QtPrinter::settleLookUp() const {

@@ -32,7 +32,7 @@ public:
     /// Prints to a PDF file instead of the default printer (used to check rendering).
     void setPdfOutput(const QString& path);
 
-    /// Starts asking the printing system for the default printer's page on a worker thread,
+    /// Starts asking the printing system for the default printer's page in the background,
     /// so the window's first layout need not wait as long for it.
     void lookUpPageInBackground();
 

@@ -102,9 +102,7 @@ MainWindow::MainWindow(EditorState& state, Platform& platform)
     resize(twipsToPixels(10530), twipsToPixels(7380) + menuBar()->sizeHint().height());
     inputTarget_ = new InputTarget(*documentView_, *fileNameBox_, this);
     createControllers(keys);
-    // The icon is drawn only once the widgets and their fonts are made: picture and font
-    // code run earlier could wait for the printer's worker thread, which holds the library
-    // loader meanwhile.
+    // Drawn when the platform first shows it (never offscreen).
     setWindowIcon(programWindowIcon());
     followDocument();
     connect(actions_->showKeyboard, &QAction::triggered, this, &MainWindow::toggleKeyboard);
@@ -124,8 +122,10 @@ void MainWindow::createToolbar() {
     setBackground(toolbar_, QColor(0xC0, 0xC0, 0xC0));
     toolbar_->setGeometry(0, 0, twipsToPixels(10530), twipsToPixels(ToolbarHiddenHeight));
 
-    fileNameBox_ = named(new FileNameBox(QStringLiteral("filename"), toolbar_), "T2");
+    // Its font before its text: the text is laid out once, in that font.
+    fileNameBox_ = named(new FileNameBox(toolbar_), "T2");
     fileNameBox_->setFont(makeFont(Gothic, 9));
+    fileNameBox_->setText(QStringLiteral("filename"));
     fileNameBox_->setGeometry(twipsRect(120, 120, 3375, 285));
 
     alignLeftButton_ = named(new ImageButton(alignmentPicture(AlignmentPicture::Left),

@@ -1,5 +1,7 @@
 #include "core/conversion/dictionary_preload.h"
 
+#include "core/background_work.h"
+
 #include <mutex>
 
 namespace pukana {
@@ -31,7 +33,7 @@ void preloadDictionary(const QString& mainDir, const QString& fallbackDir) {
         p.result.wait(); // never two readers creating the same user dictionary at once
     p.mainDir = mainDir;
     p.fallbackDir = fallbackDir;
-    p.result = std::async(std::launch::async, [mainDir, fallbackDir] {
+    p.result = inBackground([mainDir, fallbackDir] {
         LoadedDictionary loaded{std::make_unique<Dictionary>(), {}};
         loaded.report = loaded.dictionary->dicread(mainDir, fallbackDir);
         return loaded;

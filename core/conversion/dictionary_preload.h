@@ -1,4 +1,4 @@
-// Reading the dictionaries on a worker thread while the window is being built, so start-up
+// Reading the dictionaries in the background while the window is being built, so start-up
 // does not wait for it; the result (or its error) is taken where the program reads them.
 #pragma once
 
@@ -15,7 +15,7 @@ struct LoadedDictionary {
     DicReadReport report;
 };
 
-/// Starts Dictionary::dicread(`mainDir`, `fallbackDir`) on a worker thread. A preload not
+/// Starts Dictionary::dicread(`mainDir`, `fallbackDir`) in the background. A preload not
 /// taken yet is replaced (after it ends).
 void preloadDictionary(const QString& mainDir, const QString& fallbackDir);
 

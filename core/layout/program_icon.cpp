@@ -1,5 +1,7 @@
 #include "core/layout/program_icon.h"
 
+#include "core/layout/deferred_icon.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,20 +10,34 @@
 
 namespace pukana {
 
-QImage programIcon(int size) {
+namespace {
+
+constexpr int WindowIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+QImage render(QSvgRenderer& renderer, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(QString::fromLatin1(ProgramIconResource));
     QPainter p(&image);
     renderer.render(&p, QRectF(0, 0, size, size));
     return image;
 }
 
+} // namespace
+
+QImage programIcon(int size) {
+    QSvgRenderer renderer(QString::fromLatin1(ProgramIconResource));
+    return render(renderer, size);
+}
+
 QIcon programWindowIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(programIcon(size)));
-    return icon;
+    // Drawn when something first shows it: a title bar asks once, the offscreen platform never.
+    return deferredIcon([] {
+        QIcon icon;
+        QSvgRenderer renderer(QString::fromLatin1(ProgramIconResource));
+        for (int size : WindowIconSizes)
+            icon.addPixmap(QPixmap::fromImage(render(renderer, size)));
+        return icon;
+    });
 }
 
 QImage aboutPicture() {

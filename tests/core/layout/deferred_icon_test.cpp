@@ -1,0 +1,59 @@
+#include "core/layout/deferred_icon.h"
+#include "core/layout/program_icon.h"
+
+#include <QPixmap>
+#include <gtest/gtest.h>
+
+using namespace pukana;
+
+namespace {
+
+QImage pixels(const QPixmap& pixmap) {
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QIcon twoSizes() {
+    QIcon icon;
+    for (const auto& [size, colour] : {std::pair{16, Qt::red}, std::pair{32, Qt::blue}}) {
+        QPixmap p(size, size);
+        p.fill(colour);
+        icon.addPixmap(p);
+    }
+    return icon;
+}
+
+} // namespace
+
+TEST(DeferredIcon, MadeOnceAtFirstUseAndAnswersAsTheMadeIcon) {
+    int made = 0;
+    const QIcon icon = deferredIcon([&made] {
+        ++made;
+        return twoSizes();
+    });
+    const QIcon copy = icon; // as widgets and option structs copy it
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(made, 0);
+
+    const QIcon reference = twoSizes();
+    for (const QSize size : {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(64, 64)}) {
+        EXPECT_EQ(copy.actualSize(size), reference.actualSize(size)) << size.width();
+        EXPECT_EQ(pixels(icon.pixmap(size)), pixels(reference.pixmap(size))) << size.width();
+        EXPECT_EQ(pixels(icon.pixmap(size, QIcon::Disabled)),
+                  pixels(reference.pixmap(size, QIcon::Disabled)))
+            << size.width();
+    }
+    EXPECT_EQ(icon.availableSizes(), reference.availableSizes());
+    EXPECT_EQ(made, 1);
+}
+
+TEST(DeferredIcon, WindowIconHasItsSizesDrawnAsTheProgramIcon) {
+    const QIcon icon = programWindowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    ASSERT_EQ(sizes.size(), 7);
+    for (const QSize size : sizes) {
+        EXPECT_EQ(size.width(), size.height());
+        EXPECT_EQ(pixels(icon.pixmap(size)), programIcon(size.width())) << size.width();
+    }
+    EXPECT_EQ(sizes.front(), QSize(16, 16));
+    EXPECT_EQ(sizes.back(), QSize(256, 256));
+}
