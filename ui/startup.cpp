@@ -32,8 +32,10 @@ QString appDirFrom(const QString& directory) {
 namespace {
 
 constexpr std::chrono::milliseconds EngineLoadDelay{500};
+// Long enough for the events that follow the window's first paint to be handled first.
+constexpr std::chrono::milliseconds PageLookUpDelay{100};
 
-/// Runs a job once its window has been exposed (and so painted).
+/// Runs a job a little while after its window has first been exposed (and so painted).
 class AfterFirstPaint : public QObject {
 public:
     AfterFirstPaint(QWindow* window, std::function<void()> job)
@@ -44,8 +46,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            // The window paints while it handles this event: the job runs right after.
-            QTimer::singleShot(0, watched, job_);
+            // The window paints while it handles this event, before the job runs.
+            watched->removeEventFilter(this);
+            QTimer::singleShot(PageLookUpDelay, watched, job_);
             deleteLater();
         }
         return false;
@@ -62,7 +65,7 @@ void lookUpPageOncePainted(QWidget& window, Platform& platform) {
     auto lookUp = [&platform] { platform.printer().lookUpPageSoon(); };
     QWindow* handle = window.windowHandle();
     if (!handle || handle->isExposed())
-        QTimer::singleShot(0, &window, lookUp);
+        QTimer::singleShot(PageLookUpDelay, &window, lookUp);
     else
         new AfterFirstPaint(handle, lookUp);
 }

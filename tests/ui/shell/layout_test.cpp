@@ -4,8 +4,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFrame>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace pukana;
 
@@ -48,8 +50,9 @@ TEST_F(WindowLayout, PageIsLookedUpAfterThePaintAndALateWidthMovesMarkerAndWrap)
     start();
     // Start-up lays out with the widths it has; the printer is asked only once painted.
     EXPECT_EQ(printer.lookUpSoonCalls, 0);
-    for (int i = 0; i < 200 && printer.lookUpSoonCalls == 0; ++i)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QEventLoop settle;
+    QTimer::singleShot(500, &settle, &QEventLoop::quit);
+    settle.exec();
     EXPECT_EQ(printer.lookUpSoonCalls, 1);
 
     ASSERT_FALSE(action("M_Wrap")->isChecked()); // wrapping at the page width
