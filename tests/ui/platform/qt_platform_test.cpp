@@ -179,17 +179,6 @@ TEST(QtPrinterPageWidth, RememberedWidthStandsInUntilThePrinterAnswers) {
         EXPECT_EQ(changes, 1);
     }
 
-    { // A remembered width that is right changes nothing.
-        QtPrinter printer(cache);
-        int changes = 0;
-        printer.setPageWidthChangedHandler([&changes] { ++changes; });
-        printer.lookUpPageSoon();
-        ASSERT_TRUE(processEventsUntil([&printer] { return !printer.usesRememberedWidth(); }));
-        QApplication::processEvents();
-        EXPECT_EQ(changes, 0);
-        EXPECT_DOUBLE_EQ(printer.pageWidthTwipsReal(), real * 20);
-    }
-
     writeBytes(cache, QByteArray::number(real + 50));
     { // Whatever needs the real page (printing) waits for it, asking if nobody has yet.
         QtPrinter printer(cache);
