@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -76,6 +77,24 @@ public:
     virtual void printDocument(const QTextDocument& doc) = 0;
     /// Ends the open job. Throws PukanaError when ending fails.
     virtual void endDoc() = 0;
+
+    /// Starts finding the page in the background if that was put off until the window has
+    /// been painted (the widths meanwhile are the ones remembered from the last run).
+    virtual void lookUpPageSoon() {}
+    /// `handler` runs on the window's thread when the page widths turn out to differ from the
+    /// ones given so far. An empty handler removes it.
+    void setPageWidthChangedHandler(std::function<void()> handler) {
+        pageWidthChanged_ = std::move(handler);
+    }
+
+protected:
+    void notifyPageWidthChanged() const {
+        if (pageWidthChanged_)
+            pageWidthChanged_();
+    }
+
+private:
+    std::function<void()> pageWidthChanged_;
 };
 
 class Platform {

@@ -124,7 +124,7 @@ MessageResult messageResultFor(int answer, MessageStyle style) {
 
 QtPlatform::QtPlatform() {
     auto printer = std::make_unique<QtPrinter>();
-    printer->lookUpPageInBackground();
+    printer->lookUpPageAtStart();
     printer_ = std::move(printer);
 }
 QtPlatform::~QtPlatform() = default;

@@ -5,10 +5,13 @@
 #include "core/twips.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QMetaObject>
+#include <QObject>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
+#include <utility>
 
 namespace pukana {
 
@@ -19,6 +22,10 @@ constexpr double TwipsPerPoint = 20.0;
 constexpr double LayoutDpi = 1440.0 / TwipsPerPixel;
 // Without a printer's own margins, text keeps this distance from the paper's edges.
 constexpr double StandInMarginMm = 15.0;
+
+double paintWidthPoints(const QPageLayout& layout) {
+    return layout.paintRect(QPageLayout::Point).width();
+}
 
 QString jobNotStarted() {
     return QStringLiteral(
@@ -32,19 +39,44 @@ QString jobNotEnded() {
 
 } // namespace
 
-QtPrinter::QtPrinter() = default;
+QtPrinter::QtPrinter(QString pageWidthCache)
+    : cachePath_(std::move(pageWidthCache)), rememberedWidthPt_(readCachedPageWidth(cachePath_)),
+      answers_(std::make_unique<QObject>()) {}
+
 QtPrinter::~QtPrinter() {
+    // The lookup hands its answer to answers_ before it ends: once it has ended, deleting
+    // answers_ drops the answer undelivered.
     settleLookUp();
     if (painter_ && painter_->isActive())
         painter_->end();
 }
 
-void QtPrinter::lookUpPageInBackground() {
-    if (layout_ || pendingLayout_.valid())
+void QtPrinter::lookUpPageAtStart() {
+    if (!rememberedWidthPt_)
+        startLookUp();
+}
+
+void QtPrinter::lookUpPageSoon() {
+    startLookUp();
+}
+
+void QtPrinter::startLookUp() const {
+    if (lookUpStarted_ || layout_)
         return;
+    lookUpStarted_ = true;
     // Loading the printing system (and asking CUPS) takes longer than building the window;
     // every other use of the printer waits for this answer first.
-    pendingLayout_ = inBackground([this] { return makePrinter()->pageLayout(); });
+    QObject* answers = answers_.get();
+    const std::optional<double> remembered = rememberedWidthPt_;
+    pendingLayout_ = inBackground([this, answers, remembered] {
+        const QPageLayout looked = makePrinter()->pageLayout();
+        const double width = paintWidthPoints(looked);
+        if (remembered != width)
+            writeCachedPageWidth(cachePath_, width);
+        QMetaObject::invokeMethod(
+            answers, [this] { takeAnswer(); }, Qt::QueuedConnection);
+        return looked;
+    });
 }
 
 void QtPrinter::settleLookUp() const {
@@ -55,7 +87,15 @@ void QtPrinter::settleLookUp() const {
         layout_ = looked;
 }
 
+void QtPrinter::takeAnswer() const {
+    settleLookUp();
+    const std::optional<double> remembered = std::exchange(rememberedWidthPt_, std::nullopt);
+    if (remembered && layout_ && paintWidthPoints(*layout_) != *remembered)
+        notifyPageWidthChanged();
+}
+
 bool QtPrinter::installed() const {
+    startLookUp();
     settleLookUp();
     return !pdfPath_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
 }
@@ -77,6 +117,7 @@ std::unique_ptr<QPrinter> QtPrinter::makePrinter() const {
 
 QPageLayout QtPrinter::pageLayout() const {
     // Asking the printing system is slow and the window asks at every resize.
+    startLookUp();
     settleLookUp();
     if (!layout_)
         layout_ = makePrinter()->pageLayout();
@@ -88,11 +129,16 @@ int QtPrinter::pageWidthTwips() const {
 }
 
 double QtPrinter::pageWidthTwipsReal() const {
-    return pageLayout().paintRect(QPageLayout::Point).width() * TwipsPerPoint;
+    // Until the printing system answers, the width remembered from the last run stands in.
+    if (usesRememberedWidth())
+        return *rememberedWidthPt_ * TwipsPerPoint;
+    return paintWidthPoints(pageLayout()) * TwipsPerPoint;
 }
 
 void QtPrinter::setPdfOutput(const QString& path) {
     settleLookUp();
+    lookUpStarted_ = true; // the page is now the PDF's: the default printer's is not needed
+    rememberedWidthPt_.reset();
     pdfPath_ = path;
     layout_.reset();
 }

@@ -107,9 +107,13 @@ MainWindow::MainWindow(EditorState& state, Platform& platform)
     followDocument();
     connect(actions_->showKeyboard, &QAction::triggered, this, &MainWindow::toggleKeyboard);
     connect(actions_->showToolbar, &QAction::triggered, this, &MainWindow::toggleToolbar);
+    // The page width may first be the one remembered from the last run: when the printer's
+    // own arrives and differs, the marker moves and a page-width wrap takes the new width.
+    platform_.printer().setPageWidthChangedHandler([this] { layOut(); });
 }
 
 MainWindow::~MainWindow() {
+    platform_.printer().setPageWidthChangedHandler({});
     // The controllers (and the actions) go first: they watch widgets that are about to go.
     const QObjectList all = children();
     for (QObject* child : all)

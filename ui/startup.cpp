@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace pukana {
 
@@ -31,6 +32,43 @@ QString appDirFrom(const QString& directory) {
 namespace {
 
 constexpr std::chrono::milliseconds EngineLoadDelay{500};
+// Long enough for the events that follow the window's first paint to be handled first.
+constexpr std::chrono::milliseconds PageLookUpDelay{100};
+
+/// Runs a job a little while after its window has first been exposed (and so painted).
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWindow* window, std::function<void()> job)
+        : QObject(window), job_(std::move(job)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            // The window paints while it handles this event, before the job runs.
+            watched->removeEventFilter(this);
+            QTimer::singleShot(PageLookUpDelay, watched, job_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> job_;
+};
+
+/// Asks for the printer's page once the window has been painted, when the page width
+/// remembered from the last run let the window lay out without it: loading the printing
+/// system would otherwise take turns with building and painting the window.
+void lookUpPageOncePainted(QWidget& window, Platform& platform) {
+    auto lookUp = [&platform] { platform.printer().lookUpPageSoon(); };
+    QWindow* handle = window.windowHandle();
+    if (!handle || handle->isExposed())
+        QTimer::singleShot(PageLookUpDelay, &window, lookUp);
+    else
+        new AfterFirstPaint(handle, lookUp);
+}
 
 void findFolders(ProgramPaths& paths, Platform& platform) {
     paths.appDir = appDirFrom(platform.executableDir());
@@ -78,6 +116,7 @@ void runStartup(const StartupParts& parts, SplashWindow* splash,
     step("show");
     parts.window.show();
     parts.layOut();
+    lookUpPageOncePainted(parts.window, parts.platform);
     step("unload splash");
     if (splash)
         splash->close();

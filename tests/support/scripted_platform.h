@@ -32,12 +32,21 @@ public:
     std::deque<int> endFailures;
     QStringList printedTexts;
     int endCalls = 0;
+    int lookUpSoonCalls = 0;
+
+    /// The printer's widths arrive late and differ from the ones given so far.
+    void answerLate(int twips) {
+        widthTwips = twips;
+        widthTwipsReal = twips;
+        notifyPageWidthChanged();
+    }
 
     bool installed() const override { return isInstalled; }
     int pageWidthTwips() const override { return widthTwips; }
     double pageWidthTwipsReal() const override { return widthTwipsReal; }
     void printDocument(const QTextDocument& doc) override;
     void endDoc() override;
+    void lookUpPageSoon() override { ++lookUpSoonCalls; }
 };
 
 class ScriptedPlatform : public Platform {

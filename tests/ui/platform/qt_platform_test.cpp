@@ -2,12 +2,17 @@
 // clipboard; and the end-to-end tests' file-dialog script.
 #include "core/formats/file_kinds.h"
 #include "platform/file_dialog_script.h"
+#include "platform/page_width_cache.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_printer.h"
 #include "tests/support/scripted_platform.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -16,6 +21,31 @@
 
 using namespace pukana;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+/// Processes events until `done` holds; false when it still does not after 20 s.
+template <typename Condition> bool processEventsUntil(Condition done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 20000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+/// The printable width in points when the printing system is asked directly.
+double askedWidth() {
+    return QtPrinter(QString()).pageWidthTwipsReal() / 20;
+}
+
+} // namespace
 
 TEST(QtPlatformMessages, StyleGivesIconButtonsDefaultAndEscape) {
     using B = QMessageBox;
@@ -108,4 +138,95 @@ TEST(FileDialogScript, EachLineAnswersOneDialogAndAnEmptyLineCancels) {
     platform.quit(3);
     EXPECT_EQ(inner.beeps, 1);
     EXPECT_EQ(inner.endedWith, 3);
+}
+
+TEST(QtPrinterPageWidth, RememberedWidthStandsInUntilThePrinterAnswers) {
+    QTemporaryDir dir;
+    const QString cache = dir.filePath(u"cache/pukana/page-width"_s);
+    const double real = askedWidth();
+    ASSERT_GT(real, 100);
+
+    { // The first run waits for the printing system and remembers its answer.
+        QtPrinter printer(cache);
+        int changes = 0;
+        printer.setPageWidthChangedHandler([&changes] { ++changes; });
+        printer.lookUpPageAtStart();
+        EXPECT_FALSE(printer.usesRememberedWidth());
+        EXPECT_DOUBLE_EQ(printer.pageWidthTwipsReal(), real * 20);
+        EXPECT_EQ(printer.pageWidthTwips(), int(real * 20));
+        EXPECT_EQ(readCachedPageWidth(cache), real);
+        QApplication::processEvents();
+        EXPECT_EQ(changes, 0);
+    }
+
+    writeBytes(cache, QByteArray::number(real - 100) + '\n');
+    { // A later run lays out with the remembered width, and hears when the answer differs.
+        QtPrinter printer(cache);
+        int changes = 0;
+        printer.setPageWidthChangedHandler([&changes] { ++changes; });
+        printer.lookUpPageAtStart();
+        EXPECT_TRUE(printer.usesRememberedWidth());
+        EXPECT_DOUBLE_EQ(printer.pageWidthTwipsReal(), (real - 100) * 20);
+        EXPECT_EQ(printer.pageWidthTwips(), int((real - 100) * 20));
+        QApplication::processEvents();
+        EXPECT_TRUE(printer.usesRememberedWidth()); // not asked until the window is painted
+        printer.lookUpPageSoon();
+        ASSERT_TRUE(processEventsUntil([&changes] { return changes > 0; }));
+        EXPECT_DOUBLE_EQ(printer.pageWidthTwipsReal(), real * 20);
+        EXPECT_EQ(readCachedPageWidth(cache), real);
+        printer.lookUpPageSoon();
+        QApplication::processEvents();
+        EXPECT_EQ(changes, 1);
+    }
+
+    writeBytes(cache, QByteArray::number(real + 50));
+    { // Whatever needs the real page (printing) waits for it, asking if nobody has yet.
+        QtPrinter printer(cache);
+        int changes = 0;
+        printer.setPageWidthChangedHandler([&changes] { ++changes; });
+        printer.installed();
+        EXPECT_DOUBLE_EQ(printer.pageWidthTwipsReal(), real * 20);
+        ASSERT_TRUE(processEventsUntil([&changes] { return changes > 0; }));
+        EXPECT_EQ(changes, 1);
+    }
+
+    writeBytes(cache, QByteArray::number(real + 50));
+    int changes = 0;
+    { // A printer gone before its answer arrives drops it.
+        QtPrinter printer(cache);
+        printer.setPageWidthChangedHandler([&changes] { ++changes; });
+        printer.lookUpPageSoon();
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(readCachedPageWidth(cache), real);
+}
+
+TEST(QtPrinterPageWidth, NonsenseInTheCacheIsIgnoredAndAnUnwritableOneIsNoError) {
+    QTemporaryDir dir;
+    const double real = askedWidth();
+    const QString tooLong = u"510"_s + QString(100, u' ');
+    const QString contents[] = {u""_s,    u"abc"_s, u"-5"_s,     u"0"_s, u"nan"_s,
+                                u"inf"_s, u"1e9"_s, u"510 pt"_s, tooLong};
+    for (const QString& text : contents) {
+        const QString cache = dir.filePath(u"pukana/page-width"_s);
+        writeBytes(cache, text.toUtf8());
+        QtPrinter printer(cache);
+        printer.lookUpPageAtStart();
+        EXPECT_FALSE(printer.usesRememberedWidth()) << text.toStdString();
+        EXPECT_DOUBLE_EQ(printer.pageWidthTwipsReal(), real * 20) << text.toStdString();
+        EXPECT_EQ(readCachedPageWidth(cache), real) << text.toStdString();
+    }
+
+    // A folder in the file's place, and a file in its folder's place.
+    writeBytes(dir.filePath(u"file"_s), "x");
+    QDir(dir.path()).mkpath(u"folder/page-width"_s);
+    for (const QString& cache :
+         {dir.filePath(u"folder/page-width"_s), dir.filePath(u"file/page-width"_s)}) {
+        QtPrinter printer(cache);
+        printer.lookUpPageAtStart();
+        EXPECT_FALSE(printer.usesRememberedWidth());
+        EXPECT_DOUBLE_EQ(printer.pageWidthTwipsReal(), real * 20);
+        EXPECT_EQ(readCachedPageWidth(cache), std::nullopt);
+    }
 }

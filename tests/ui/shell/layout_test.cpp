@@ -4,8 +4,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFrame>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace pukana;
 
@@ -41,4 +43,35 @@ TEST_F(WindowLayout, AtItsSmallestTheWindowKeepsEveryKeyWhole) {
         EXPECT_TRUE(client.contains(shown))
             << key->objectName().toStdString() << " " << key->text().toStdString();
     }
+}
+
+TEST_F(WindowLayout, PageIsLookedUpAfterThePaintAndALateWidthMovesMarkerAndWrap) {
+    test::RecordingPrinter& printer = platform.recordingPrinter;
+    start();
+    // Start-up lays out with the widths it has; the printer is asked only once painted.
+    EXPECT_EQ(printer.lookUpSoonCalls, 0);
+    QEventLoop settle;
+    QTimer::singleShot(500, &settle, &QEventLoop::quit);
+    settle.exec();
+    EXPECT_EQ(printer.lookUpSoonCalls, 1);
+
+    ASSERT_FALSE(action("M_Wrap")->isChecked()); // wrapping at the page width
+    const QWidget* marker = widget("P3");
+    EXPECT_EQ(marker->x(), twipsToPixels(printer.widthTwipsReal + 400));
+    EXPECT_EQ(documentView()->wrapWidth(), printer.widthTwips);
+
+    printer.answerLate(8000);
+    EXPECT_EQ(marker->x(), twipsToPixels(8000 + 400));
+    EXPECT_EQ(documentView()->wrapWidth(), 8000);
+
+    // Wrapping at the window edge, a late width moves only the hidden marker.
+    action("M_Wrap")->trigger();
+    const int windowWrap = documentView()->wrapWidth();
+    printer.answerLate(9000);
+    EXPECT_EQ(marker->x(), twipsToPixels(9000 + 400));
+    EXPECT_EQ(documentView()->wrapWidth(), windowWrap);
+
+    // A window that is gone no longer hears of the printer.
+    window.reset();
+    printer.answerLate(10000);
 }
