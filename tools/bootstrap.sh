@@ -10,8 +10,9 @@ libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation xvfb
 xdotool imagemagick python3 clang libclang-rt-14-dev qt6-svg-dev qt6-translations-l10n xdg-utils \
 desktop-file-utils pkg-config libkkc-dev libkkc-data libglib2.0-dev libgee-0.8-dev libjson-glib-dev"
 
-# Only the tests need these: LibreOffice Writer checks that it reads the editor's RTF.
-TEST_PACKAGES="libreoffice-writer-nogui"
+# Only the tests need these: LibreOffice Writer checks that it reads the editor's RTF,
+# pdftotext reads back what printing to a PDF file wrote.
+TEST_PACKAGES="libreoffice-writer-nogui poppler-utils"
 if [ "${1:-}" = "test" ]; then
     PACKAGES="$PACKAGES $TEST_PACKAGES"
 fi

@@ -82,7 +82,7 @@ QMenu* menu(QMenuBar* bar, const char* designId, const QString& caption,
 } // namespace
 
 MainWindow::MainWindow(EditorState& state, Platform& platform)
-    : state_(state), platform_(platform) {
+    : state_(state), platform_(platform), pageWidthSource_(platform.printer()) {
     setObjectName(QStringLiteral("form1"));
     setFont(makeFont(Gothic, 11.25));
     actions_ = new AppActions(this);
@@ -109,11 +109,12 @@ MainWindow::MainWindow(EditorState& state, Platform& platform)
     connect(actions_->showToolbar, &QAction::triggered, this, &MainWindow::toggleToolbar);
     // The page width may first be the one remembered from the last run: when the printer's
     // own arrives and differs, the marker moves and a page-width wrap takes the new width.
-    platform_.printer().setPageWidthChangedHandler([this] { layOut(); });
+    pageWidthSource_.setPageWidthChangedHandler([this] { layOut(); });
 }
 
 MainWindow::~MainWindow() {
-    platform_.printer().setPageWidthChangedHandler({});
+    // The printer told at construction, which may no longer be the one the platform hands out.
+    pageWidthSource_.setPageWidthChangedHandler({});
     // The controllers (and the actions) go first: they watch widgets that are about to go.
     const QObjectList all = children();
     for (QObject* child : all)

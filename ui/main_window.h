@@ -24,6 +24,7 @@ class InputTarget;
 class KeyboardController;
 class RecoveryController;
 class Platform;
+class Printer;
 class RichTextBox;
 class SettingsController;
 class ShutdownController;
@@ -66,6 +67,7 @@ private:
 
     EditorState& state_;
     Platform& platform_;
+    Printer& pageWidthSource_;
     AppActions* actions_ = nullptr;
     InputTarget* inputTarget_ = nullptr;
     ShutdownController* shutdown_ = nullptr;
