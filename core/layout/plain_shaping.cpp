@@ -112,8 +112,14 @@ bool charactersStandAlone(QStringView text, const QRawFont& font) {
 }
 
 bool shapingChangesNothing(QStringView text, const QFont& font) {
+    // Every typed character asks again: read each face's tables once.
+    thread_local QHash<QString, bool> faceKnown;
     const QRawFont raw = QRawFont::fromFont(font);
-    return fontOnlyShapesMarks(raw) && charactersStandAlone(text, raw);
+    const QString face = raw.familyName() + u'/' + raw.styleName();
+    auto known = faceKnown.constFind(face);
+    if (known == faceKnown.cend())
+        known = faceKnown.insert(face, fontOnlyShapesMarks(raw));
+    return *known && charactersStandAlone(text, raw);
 }
 
 bool shapingChangesNothing(const QTextDocument& doc, int from, int to) {

@@ -40,6 +40,14 @@ QString plainFromRaw(QString raw) {
     return raw;
 }
 
+/// `font` with OpenType shaping on or off.
+QFont withShaping(QFont font, bool shaped) {
+    const auto strategy = font.styleStrategy();
+    font.setStyleStrategy(shaped ? QFont::StyleStrategy(strategy & ~QFont::PreferNoShaping)
+                                 : QFont::StyleStrategy(strategy | QFont::PreferNoShaping));
+    return font;
+}
+
 } // namespace
 
 RichTextBox::RichTextBox(DocumentSession& session, QWidget* parent)
@@ -148,11 +156,8 @@ void RichTextBox::prepareForView(QTextDocument& fresh) const {
     option.setWrapMode(wordWrapMode());
     fresh.setDefaultTextOption(option);
     fresh.setPageSize(QSizeF(0, 0));
-    if (shapingChangesNothing(fresh)) {
-        QFont font = fresh.defaultFont();
-        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
-        fresh.setDefaultFont(font);
-    }
+    if (shapingChangesNothing(fresh))
+        fresh.setDefaultFont(withShaping(fresh.defaultFont(), false));
 }
 
 void RichTextBox::watchDocument() {
@@ -208,12 +213,8 @@ void RichTextBox::skipShaping(bool skip) {
     // character map instead.
     if (skip == shapingSkipped())
         return;
-    QFont font = document()->defaultFont();
-    const auto strategy = font.styleStrategy();
-    font.setStyleStrategy(skip ? QFont::StyleStrategy(strategy | QFont::PreferNoShaping)
-                               : QFont::StyleStrategy(strategy & ~QFont::PreferNoShaping));
     ++formatOnly_;
-    document()->setDefaultFont(font);
+    document()->setDefaultFont(withShaping(document()->defaultFont(), !skip));
     --formatOnly_;
 }
 
@@ -422,10 +423,7 @@ void RichTextBox::setSelectionAlignment(Alignment alignment) {
 }
 
 QFont RichTextBox::baseFont() const {
-    QFont font = document()->defaultFont();
-    if (shapingSkipped())
-        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() & ~QFont::PreferNoShaping));
-    return font;
+    return withShaping(document()->defaultFont(), true);
 }
 
 void RichTextBox::setBaseFont(const QFont& font) {
