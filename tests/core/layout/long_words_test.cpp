@@ -1,7 +1,6 @@
 // Words too long for any line, which the view wraps anywhere.
 #include "core/layout/long_words.h"
 
-#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -13,19 +12,16 @@ TEST(LongWords, OnlyAStretchWithoutBreaksLongerThanTheLimitCounts) {
         QString text;
         bool overlong;
     } cases[] = {
-        {QString(), false},
-        {letters, false},                                             // exactly the limit
-        {letters + u'a', true},                                       // one more
-        {QString(30, u'a') + u' ' + QString(30, u'a'), false},        // a space breaks it
-        {QStringLiteral("word ").repeated(5) + letters + u'b', true}, // at the end
-        {QString(200, QChar(0x3042)), false}, // kana may break between any two
-        {QString(200, u'7'), true},           // digits may not
+        {letters, false},                                      // exactly the limit
+        {letters + u'a', true},                                // one more
+        {QString(30, u'a') + u' ' + QString(30, u'a'), false}, // a space breaks it
+        {QString(200, QChar(0x3042)), false},                  // kana may break between any two
+        {QString(200, u'7'), true},                            // digits may not
         // Seen at a glance: line feeds, two ideographs, a word after spaces after a word.
         {QStringLiteral("漢字").repeated(50), false},
         {QStringLiteral("ab  ").repeated(30), false},
         {QString(QString(40, u'a') + u'\n').repeated(3), false},
         {QStringLiteral("ab ").repeated(10) + letters + u'7', true}, // a word after them
-        {QStringLiteral("漢字").repeated(10) + letters + u'c', true},
         {QStringLiteral("( ").repeated(40), true}, // never a break after "(" and its spaces
     };
     for (const auto& c : cases)
@@ -33,14 +29,8 @@ TEST(LongWords, OnlyAStretchWithoutBreaksLongerThanTheLimitCounts) {
 }
 
 TEST(LongWords, AnyParagraphOfADocument) {
-    QTextDocument doc;
-    QTextCursor cursor(&doc);
-    cursor.insertText(QStringLiteral("short line"));
-    EXPECT_FALSE(hasWordLongerThan(doc, 60));
-    cursor.insertBlock();
-    cursor.insertText(QString(61, u'x'));
-    cursor.insertBlock();
-    cursor.insertText(QStringLiteral("last"));
+    QTextDocument doc(QStringLiteral("short line\n") + QString(61, u'x') +
+                      QStringLiteral("\nlast"));
     EXPECT_TRUE(hasWordLongerThan(doc, 60));
     EXPECT_FALSE(hasWordLongerThan(doc, 61));
 }

@@ -6,7 +6,6 @@
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <gtest/gtest.h>
@@ -49,15 +48,12 @@ QStringList linesOf(QTextDocument& doc) {
                                .arg(block.position() + line.textStart())
                                .arg(line.textLength())
                                .arg(line.naturalTextWidth());
-            for (const QGlyphRun& run : line.glyphRuns()) {
-                const QList<quint32> glyphs = run.glyphIndexes();
-                const QList<QPointF> places = run.positions();
-                for (qsizetype g = 0; g < glyphs.size(); ++g)
+            for (const QGlyphRun& run : line.glyphRuns())
+                for (qsizetype g = 0; g < run.glyphIndexes().size(); ++g)
                     text += QStringLiteral(" %1@%2,%3")
-                                .arg(glyphs[g])
-                                .arg(places[g].x())
-                                .arg(places[g].y());
-            }
+                                .arg(run.glyphIndexes()[g])
+                                .arg(run.positions()[g].x())
+                                .arg(run.positions()[g].y());
             lines << text;
         }
     }
@@ -73,9 +69,7 @@ TEST(PlainShaping, OnlyFacesWithoutKerningOrLigaturesNeedNoShaping) {
     } cases[] = {
         {QStringLiteral("IPAGothic"), true},
         {QStringLiteral("IPAMincho"), true},
-        {QStringLiteral("IPAPGothic"), true},
         {QStringLiteral("Liberation Serif"), false}, // kerning
-        {QStringLiteral("Liberation Sans"), false},
     };
     for (const auto& c : cases) {
         const QRawFont font = rawFont(c.family);
@@ -93,44 +87,17 @@ TEST(PlainShaping, CharactersThatJoinOthersOrComeFromOtherFontsNeedShaping) {
     } cases[] = {
         {QStringLiteral("吾輩は猫である。名前はまだ無い。ｶﾀｶﾅ ①㈱髙﨑 ABC 123"), true},
         {QStringLiteral("一行目\n\t二行目\u2028三行目"), true},
-        {QString(), true},
         {QStringLiteral("e\u0301"), false},          // combining mark
-        {QStringLiteral("カ\u3099"), false},         // combining voicing mark
-        {QStringLiteral("ｶﾞ"), false},               // half-width voicing mark
         {QStringLiteral("a\u200Db"), false},         // joiner
         {QString::fromUcs4(U"葛\U000E0100"), false}, // variation selector
         {QString::fromUcs4(U"𠮷野家"), false},       // beyond the first plane
         {QStringLiteral("\uE000"), false},           // user-defined character
         {QStringLiteral("x\u001Ay"), false},         // control
-        {QStringLiteral("\u1100\u1161"), false},     // conjoining jamo
         {QStringLiteral("日本語とไทย"), false},      // not in the face
     };
     for (const auto& c : cases)
         EXPECT_EQ(charactersStandAlone(c.text, gothic), c.alone) << c.text.toStdString();
-    EXPECT_TRUE(shapingChangesNothing(cases[0].text, QFont(QStringLiteral("IPAMincho"))));
     EXPECT_FALSE(shapingChangesNothing(cases[0].text, QFont(QStringLiteral("Liberation Sans"))));
-}
-
-TEST(PlainShaping, EachRunOfADocumentIsJudgedInItsOwnFace) {
-    QTextDocument doc;
-    doc.setDefaultFont(QFont(QStringLiteral("IPAGothic"), 12));
-    QTextCursor cursor(&doc);
-    cursor.insertText(QStringLiteral("ふつうの文章、"));
-    QTextCharFormat mincho;
-    mincho.setFontFamilies({QStringLiteral("IPAMincho")});
-    mincho.setFontWeight(QFont::Bold);
-    cursor.insertText(QStringLiteral("太字の明朝"), mincho);
-    cursor.insertBlock();
-    const int latinAt = cursor.position();
-    QTextCharFormat latin;
-    latin.setFontFamilies({QStringLiteral("Liberation Sans")});
-    cursor.insertText(QStringLiteral("AV"), latin); // kerned
-    cursor.insertText(QStringLiteral("、おわり"), QTextCharFormat());
-
-    EXPECT_TRUE(shapingChangesNothing(doc, 0, latinAt));
-    EXPECT_FALSE(shapingChangesNothing(doc));
-    EXPECT_FALSE(shapingChangesNothing(doc, latinAt, latinAt + 1));
-    EXPECT_TRUE(shapingChangesNothing(doc, latinAt + 2, latinAt + 7));
 }
 
 // What makes skipping the shaping safe: every character of code page 932 that the test
@@ -165,11 +132,7 @@ TEST(PlainShaping, TextAcceptedLaysOutTheSameWithoutShaping) {
                 without.setDefaultFont(unshaped);
                 withShaping.setPlainText(text);
                 without.setPlainText(text);
-                const QStringList expected = linesOf(withShaping);
-                const QStringList lines = linesOf(without);
-                ASSERT_EQ(lines.size(), expected.size()) << family.toStdString();
-                for (qsizetype i = 0; i < lines.size(); ++i)
-                    ASSERT_EQ(lines[i], expected[i]) << family.toStdString() << " line " << i;
+                ASSERT_EQ(linesOf(without), linesOf(withShaping)) << family.toStdString();
             }
         }
     }
