@@ -71,15 +71,15 @@ QString awkwardText() {
     return text;
 }
 
+// Every kind of run the dump tells apart, an empty last paragraph, and more formats than the
+// dump keeps, used in turns so that kept ones are replaced. Alignments come from the files.
 QTextDocument* madeDocument() {
     auto* doc = new QTextDocument;
     doc->setDefaultFont(QFont(QStringLiteral("ＭＳ ゴシック"), 12));
     QTextCursor cursor(doc);
-    QTextCharFormat plain;
-    cursor.insertText(QStringLiteral("default"), plain);
-    const double sizes[] = {0.5, 7.25, 10.5, 12, 1638, 1e-3, 123456.789};
+    cursor.insertText(QStringLiteral("default"), QTextCharFormat());
     int i = 0;
-    for (const double size : sizes) {
+    for (const double size : {0.5, 7.25, 10.5, 12.0, 1638.0, 1e-3, 123456.789}) {
         QTextCharFormat f;
         f.setFontPointSize(size);
         f.setFontWeight(i % 2 ? QFont::Bold : QFont::Medium);
@@ -95,29 +95,14 @@ QTextDocument* madeDocument() {
             f.setFontFamilies(QStringList{QStringLiteral("Plain list")});
         cursor.insertText(awkwardText() + QString::number(i++), f);
     }
-    for (const Qt::Alignment align :
-         {Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify, Qt::AlignLeft, Qt::AlignLeft}) {
-        QTextBlockFormat block;
-        block.setAlignment(align);
-        cursor.insertBlock(block); // the last one stays empty
-        if (align != Qt::AlignLeft)
-            cursor.insertText(QStringLiteral("p"), plain);
-    }
-    // More formats than the dump keeps, used in turns so that kept ones are replaced.
     for (int round = 0; round < 3; ++round)
         for (int size = 1; size <= 600; size += 7) {
             QTextCharFormat f;
             f.setFontPointSize(size);
             cursor.insertText(QString::number(size), f);
         }
+    cursor.insertBlock();
     return doc;
-}
-
-QStringList rtfFilesIn(const QString& folder) {
-    QStringList paths;
-    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.rtf")}, QDir::Files))
-        paths << folder + u'/' + name;
-    return paths;
 }
 
 } // namespace
@@ -125,17 +110,18 @@ QStringList rtfFilesIn(const QString& folder) {
 TEST(RtfDump, WritesWhatQtsJsonWriterWrites) {
     const std::unique_ptr<QTextDocument> made(madeDocument());
     const QByteArray expected = jsonDump(*made);
-    ASSERT_GT(expected.count('\n'), 5);
+    ASSERT_EQ(expected.count('\n'), 2);
     EXPECT_EQ(dumpDocument(*made), expected);
 
-    QStringList files = rtfFilesIn(QStringLiteral(PUKANA_TEST_DATA_DIR "/rtf"));
-    files += rtfFilesIn(QStringLiteral(PUKANA_SOURCE_DIR "/fuzz/corpus/rtf"));
-    for (const QString& path : files) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-        QTextDocument doc;
-        doc.setDefaultFont(QFont(QStringLiteral("ＭＳ ゴシック"), 12));
-        rtf::read(file.readAll(), doc);
-        EXPECT_EQ(dumpDocument(doc), jsonDump(doc)) << path.toStdString();
-    }
+    for (const QString& folder : {QStringLiteral(PUKANA_TEST_DATA_DIR "/rtf"),
+                                  QStringLiteral(PUKANA_SOURCE_DIR "/fuzz/corpus/rtf")})
+        for (const QFileInfo& path :
+             QDir(folder).entryInfoList({QStringLiteral("*.rtf")}, QDir::Files)) {
+            QFile file(path.filePath());
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.filePath().toStdString();
+            QTextDocument doc;
+            doc.setDefaultFont(QFont(QStringLiteral("ＭＳ ゴシック"), 12));
+            rtf::read(file.readAll(), doc);
+            EXPECT_EQ(dumpDocument(doc), jsonDump(doc)) << path.filePath().toStdString();
+        }
 }

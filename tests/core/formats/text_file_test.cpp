@@ -12,7 +12,6 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -92,9 +91,7 @@ TEST(TextFile, ReadsWholeFilesAndWritesSafely) {
     ASSERT_TRUE(QDir().mkdir(sub));
     EXPECT_EQ(errorNumberOf([&] { writeFileSafely(sub, "x"); }), err::PathFileAccess);
     const QString longPath = dir.filePath(QString(255, u'n'));
-    QFile old(longPath);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old content") == 11);
-    old.close();
+    writeRaw(longPath, "old content");
     writeFileSafely(longPath, "new");
     EXPECT_EQ(readWholeFile(longPath), QByteArray("new"));
     // Nothing is left behind by the failed writes.
@@ -125,17 +122,15 @@ TEST(FileSafety, DataFileBoundsAndSavesOverNonRegularFiles) {
     }
 }
 
-TEST(FileSafety, SaveKeepsPermissionsOwnerAndLinks) {
+TEST(FileSafety, SaveKeepsPermissionsAndLinks) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"private.txt"_s);
     writeRaw(path, "old");
     ASSERT_EQ(::chmod(qPrintable(path), 0640), 0);
-    ASSERT_EQ(::chown(qPrintable(path), getuid(), getgid()), 0);
     writeFileSafely(path, "new");
     struct stat st {};
     ASSERT_EQ(::stat(qPrintable(path), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(st.st_uid, getuid());
 
     // A new file gets the usual mode for the user's mask, not the temporary file's 0600.
     const mode_t mask = ::umask(022);
@@ -159,60 +154,26 @@ TEST(FileSafety, SaveKeepsPermissionsOwnerAndLinks) {
         3);
 }
 
-TEST(FileSafety, EachFailureHasItsOwnDescription) {
+TEST(FileSafety, FailuresSayWhyAndKeepTheOldFile) {
     QTemporaryDir dir;
-    QMap<int, QString> seen; // error number -> description
-
-    const auto expectError = [&](int number, const std::function<void()>& action) {
-        try {
-            action();
-            ADD_FAILURE() << "no error, expected " << number;
-        } catch (const PukanaError& e) {
-            EXPECT_EQ(e.number(), number) << qPrintable(e.description());
-            seen.insert(e.number(), errorDescription(e.number()));
-        }
-    };
-    expectError(err::FileNotFound, [&] { readWholeFile(dir.filePath(u"none"_s)); });
-    expectError(err::NameTooLong, [&] { writeFileSafely(dir.filePath(QString(300, u'n')), "x"); });
-
+    EXPECT_EQ(errorNumberOf([&] { readWholeFile(dir.filePath(u"none"_s)); }), err::FileNotFound);
+    EXPECT_EQ(errorNumberOf([&] { writeFileSafely(dir.filePath(QString(300, u'n')), "x"); }),
+              err::NameTooLong);
     ScratchMount full(64);
     if (full.ok()) {
         const QString path = full.filePath(u"doc.txt"_s);
         writeRaw(path, "old");
-        expectError(err::DiskFull, [&] { writeFileSafely(path, QByteArray(1 << 20, 'x')); });
+        EXPECT_EQ(errorNumberOf([&] { writeFileSafely(path, QByteArray(1 << 20, 'x')); }),
+                  err::DiskFull);
         EXPECT_EQ(readWholeFile(path), QByteArray("old")); // the old file stays whole
     }
     ScratchMount readOnly(64);
     if (readOnly.ok()) {
         writeRaw(readOnly.filePath(u"doc.txt"_s), "old");
         ASSERT_TRUE(readOnly.makeReadOnly());
-        expectError(err::ReadOnlyFileSystem,
-                    [&] { writeFileSafely(readOnly.filePath(u"doc.txt"_s), "new"); });
+        EXPECT_EQ(errorNumberOf([&] { writeFileSafely(readOnly.filePath(u"doc.txt"_s), "new"); }),
+                  err::ReadOnlyFileSystem);
     }
-
-    // Permission denied: a folder the user may not write. Root may write anywhere, so the
-    // save runs in a child that has given up root.
-    const QString locked = dir.filePath(u"locked"_s);
-    ASSERT_TRUE(QDir().mkdir(locked));
-    ASSERT_EQ(::chmod(qPrintable(dir.path()), 0755), 0);
-    ASSERT_EQ(::chmod(qPrintable(locked), 0555), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(1);
-        ::_exit(errorNumberOf([&] { writeFileSafely(locked + u"/x.txt"_s, "x"); }) ==
-                        err::PermissionDenied
-                    ? 0
-                    : 2);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    seen.insert(err::PermissionDenied, errorDescription(err::PermissionDenied));
-
-    // No two of these failures read alike.
-    const QStringList texts = seen.values();
-    EXPECT_EQ(QSet<QString>(texts.begin(), texts.end()).size(), texts.size());
     if (!full.ok() || !readOnly.ok())
         GTEST_SKIP() << "tmpfs cannot be mounted here: disk-full and read-only cases not run";
 }

@@ -17,32 +17,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct AsianLook {
-    QString face, size, weight;
+/// What Writer gives the Japanese text of a paragraph: the text-properties of its first span's
+/// automatic style, the font-face name resolved to its family.
+struct Paragraph {
+    QString text, face, size, weight;
 };
 
-/// What Writer gives the Japanese text of each paragraph: the text-properties of its first
-/// span's automatic style (font-face names resolved to their families).
-struct ConvertedDocument {
+QList<Paragraph> parseFlatOdt(const QByteArray& xml) {
     QHash<QString, QString> families;              // font-face name -> family
-    QHash<QString, AsianLook> styles;              // automatic style name -> look
+    QHash<QString, Paragraph> styles;              // automatic style name -> look
     QList<std::pair<QString, QString>> paragraphs; // text, span style
-
-    AsianLook lookOf(const QString& style) const {
-        AsianLook look = styles.value(style);
-        look.face = families.value(look.face, look.face);
-        return look;
-    }
-};
-
-QString unquoted(QString family) {
-    if (family.size() >= 2 && family.startsWith(u'\'') && family.endsWith(u'\''))
-        family = family.mid(1, family.size() - 2);
-    return family;
-}
-
-ConvertedDocument parseFlatOdt(const QByteArray& xml) {
-    ConvertedDocument doc;
     QXmlStreamReader r(xml);
     QString style;
     bool inParagraph = false;
@@ -50,27 +34,37 @@ ConvertedDocument parseFlatOdt(const QByteArray& xml) {
         r.readNext();
         const auto a = r.attributes();
         if (r.isStartElement() && r.name() == u"font-face") {
-            doc.families.insert(a.value(u"style:name"_s).toString(),
-                                unquoted(a.value(u"svg:font-family"_s).toString()));
+            QString family = a.value(u"svg:font-family"_s).toString();
+            if (family.size() >= 2 && family.startsWith(u'\'') && family.endsWith(u'\''))
+                family = family.mid(1, family.size() - 2);
+            families.insert(a.value(u"style:name"_s).toString(), family);
         } else if (r.isStartElement() && r.name() == u"style") {
             style = a.value(u"style:name"_s).toString();
         } else if (r.isStartElement() && r.name() == u"text-properties") {
-            doc.styles.insert(style, {a.value(u"style:font-name-asian"_s).toString(),
-                                      a.value(u"style:font-size-asian"_s).toString(),
-                                      a.value(u"style:font-weight-asian"_s).toString()});
+            styles.insert(style, {{},
+                                  a.value(u"style:font-name-asian"_s).toString(),
+                                  a.value(u"style:font-size-asian"_s).toString(),
+                                  a.value(u"style:font-weight-asian"_s).toString()});
         } else if (r.isStartElement() && r.name() == u"p") {
             inParagraph = true;
-            doc.paragraphs.append({QString(), QString()});
+            paragraphs.emplaceBack();
         } else if (r.isEndElement() && r.name() == u"p") {
             inParagraph = false;
         } else if (inParagraph && r.isStartElement() && r.name() == u"span" &&
-                   doc.paragraphs.last().second.isEmpty()) {
-            doc.paragraphs.last().second = a.value(u"text:style-name"_s).toString();
+                   paragraphs.last().second.isEmpty()) {
+            paragraphs.last().second = a.value(u"text:style-name"_s).toString();
         } else if (inParagraph && r.isCharacters()) {
-            doc.paragraphs.last().first += r.text();
+            paragraphs.last().first += r.text();
         }
     }
-    return doc;
+    QList<Paragraph> result;
+    for (const auto& [text, span] : paragraphs) {
+        Paragraph p = styles.value(span);
+        p.text = text;
+        p.face = families.value(p.face, p.face);
+        result << p;
+    }
+    return result;
 }
 
 } // namespace
@@ -95,11 +89,10 @@ TEST(WriterInterop, JapaneseTextKeepsFaceWeightAndSize) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QFile rtf(dir.filePath(u"faces.rtf"_s));
-    ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
-    rtf.write(rtf::write(doc));
+    ASSERT_TRUE(rtf.open(QIODevice::WriteOnly) && rtf.write(rtf::write(doc)) > 0);
     rtf.close();
 
-    // A profile of its own, so that no running Writer or user setting takes part.
+    // A profile of its own, so that no running Writer or user setting interferes.
     QProcess writer;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"HOME"_s, dir.path());
@@ -111,14 +104,12 @@ TEST(WriterInterop, JapaneseTextKeepsFaceWeightAndSize) {
     QFile converted(dir.filePath(u"faces.fodt"_s));
     ASSERT_TRUE(converted.open(QIODevice::ReadOnly)) << writer.readAllStandardError().constData();
 
-    const ConvertedDocument result = parseFlatOdt(converted.readAll());
-    ASSERT_EQ(result.paragraphs.size(), faces.size());
+    const QList<Paragraph> result = parseFlatOdt(converted.readAll());
+    ASSERT_EQ(result.size(), faces.size());
     for (qsizetype i = 0; i < faces.size(); ++i) {
-        const auto& [text, style] = result.paragraphs[i];
-        EXPECT_EQ(text, u"日本語の文章です。"_s + faces[i]);
-        const AsianLook look = result.lookOf(style);
-        EXPECT_EQ(look.face, faces[i]) << i;
-        EXPECT_EQ(look.weight, u"bold"_s) << i;
-        EXPECT_EQ(look.size, u"14pt"_s) << i;
+        EXPECT_EQ(result[i].text, u"日本語の文章です。"_s + faces[i]);
+        EXPECT_EQ(result[i].face, faces[i]) << i;
+        EXPECT_EQ(result[i].weight, u"bold"_s) << i;
+        EXPECT_EQ(result[i].size, u"14pt"_s) << i;
     }
 }
