@@ -12,9 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
-#include <condition_variable>
+#include <future>
 #include <gtest/gtest.h>
-#include <mutex>
 
 using namespace pukana;
 using namespace Qt::StringLiterals;
@@ -43,14 +42,8 @@ private:
 class CandidateListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        QFile file(dir.filePath(u"pukana.dic"_s));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(cp932::encode(u"かんじ,漢字\r\nかんじ,幹事\r\n"_s));
-        file.close();
-        dic.dicread(dir.path(), QString(), Dictionary::UserDic::ExistingOnly);
+        ASSERT_EQ(dic.readPairs(cp932::encode(u"かんじ,漢字\r\nかんじ,幹事\r\n"_s), 0), 2);
     }
-    QTemporaryDir dir;
     Dictionary dic;
 };
 
@@ -98,7 +91,6 @@ TEST_F(CandidateListTest, LongReadingsSendTheirStartAndKeepTheRestUnchanged) {
         qsizetype sent; // characters the engine gets
     } cases[] = {
         {QString(EngineReadingLimit, u'あ'), EngineReadingLimit},
-        {QString(250, u'い'), EngineReadingLimit},
         // A surrogate pair across the limit is sent whole or not at all.
         {QString(EngineReadingLimit - 1, u'う') + emoji + u"えお"_s, EngineReadingLimit - 1},
     };
@@ -124,8 +116,7 @@ TEST(SentenceEngineMissing, ListEqualsTheDictionariesAloneWithoutAModel) {
         EXPECT_EQ(loadSentenceEngine(modelDir), nullptr);
         BackgroundSentenceEngine engine(modelDir, 100ms);
         EXPECT_FALSE(engine.waitUntilLoaded());
-        for (const QString& reading :
-             {u"きょうはいいてんきです"_s, u"かんじ"_s, u"アメ"_s, u"xyz"_s, QString(300, u'か')})
+        for (const QString& reading : {u"きょうはいいてんきです"_s, QString(300, u'か')})
             EXPECT_EQ(conversionCandidates(reading, dic, &engine), henkanCandidates(reading, dic));
         EXPECT_EQ(engine.state(), BackgroundSentenceEngine::State::Unavailable);
     }
@@ -133,42 +124,35 @@ TEST(SentenceEngineMissing, ListEqualsTheDictionariesAloneWithoutAModel) {
 
 TEST(BackgroundEngine, ClosingNeverWaitsForAConversionUnderWay) {
     // An engine stuck in a conversion until the test lets it go; it tells when it is gone.
-    struct Gate {
-        std::mutex mutex;
-        std::condition_variable changed;
-        bool open = false;
-        bool engineGone = false;
-    };
-    auto gate = std::make_shared<Gate>();
-    class StuckEngine : public SentenceConverter {
-    public:
-        explicit StuckEngine(std::shared_ptr<Gate> gate) : gate_(std::move(gate)) {}
-        ~StuckEngine() override {
-            const std::lock_guard lock(gate_->mutex);
-            gate_->engineGone = true;
-            gate_->changed.notify_all();
-        }
+    struct StuckEngine : SentenceConverter {
+        std::shared_future<void> open;
+        std::shared_ptr<std::promise<void>> gone;
+        ~StuckEngine() override { gone->set_value(); }
         QStringList nbest(const QString& reading, int) override {
-            std::unique_lock lock(gate_->mutex);
-            gate_->changed.wait(lock, [this] { return gate_->open; });
-            return {reading + u"!"_s};
+            open.wait();
+            return {reading};
         }
-
-    private:
-        std::shared_ptr<Gate> gate_;
     };
+    std::promise<void> open;
+    const std::shared_future<void> opened = open.get_future().share();
+    const auto gone = std::make_shared<std::promise<void>>();
+    std::future<void> engineGone = gone->get_future();
     {
-        BackgroundSentenceEngine engine([gate] { return std::make_unique<StuckEngine>(gate); },
-                                        10ms);
+        BackgroundSentenceEngine engine(
+            [opened, gone] {
+                auto engine = std::make_unique<StuckEngine>();
+                engine->open = opened;
+                engine->gone = gone;
+                return engine;
+            },
+            10ms);
         ASSERT_TRUE(engine.waitUntilLoaded());
         EXPECT_TRUE(engine.nbest(u"あ"_s, 5).isEmpty()); // no answer within the limit
         // Closing here would hang if it waited for the conversion.
     }
-    std::unique_lock lock(gate->mutex);
-    gate->open = true;
-    gate->changed.notify_all();
+    open.set_value();
     // The engine's thread finishes alone and lets its engine go.
-    EXPECT_TRUE(gate->changed.wait_for(lock, 30s, [&] { return gate->engineGone; }));
+    EXPECT_EQ(engineGone.wait_for(30s), std::future_status::ready);
 }
 
 class SentenceEngineTest : public ::testing::Test {
@@ -186,14 +170,8 @@ TEST_F(SentenceEngineTest, EverydaySentencesComeFirstAfterTheDictionaryCandidate
     const std::pair<QString, QString> sentences[] = {
         {u"きょうはいいてんきです"_s, u"今日はいい天気です"_s},
         {u"わたしはがくせいです"_s, u"私は学生です"_s},
-        {u"あしたはあめがふるでしょう"_s, u"明日は雨が降るでしょう"_s},
-        {u"ごぜんちゅうにかいぎがあります"_s, u"午前中に会議があります"_s},
         {u"でんしゃでかいしゃにいきます"_s, u"電車で会社に行きます"_s},
-        {u"ともだちとえいがをみました"_s, u"友達と映画を見ました"_s},
         {u"にほんごをべんきょうしています"_s, u"日本語を勉強しています"_s},
-        {u"このほんはとてもおもしろい"_s, u"この本はとても面白い"_s},
-        {u"まいあさこーひーをのみます"_s, u"毎朝コーヒーを飲みます"_s},
-        {u"ははにてがみをかきました"_s, u"母に手紙を書きました"_s},
     };
     for (const auto& [reading, expected] : sentences) {
         const QStringList list = conversionCandidates(reading, dic, engine.get());
@@ -228,9 +206,6 @@ TEST_F(SentenceEngineTest, BackgroundEngineKeepsALateAnswerForTheNextAsk) {
     ASSERT_FALSE(answer.isEmpty());
     EXPECT_EQ(answer.first(), u"今日はいい天気です"_s);
     EXPECT_EQ(engine.state(), BackgroundSentenceEngine::State::Ready);
-    // A patient engine answers the first time.
-    BackgroundSentenceEngine patient(QString(), -1ms);
-    EXPECT_EQ(patient.nbest(u"わたしはがくせいです"_s, 1), QStringList{u"私は学生です"_s});
 }
 
 class ConvertToolTest : public ::testing::Test {

@@ -87,6 +87,16 @@ TEST_F(ConversionUi, KeyConvertsBothDictionariesInOrderAndAClickCommits) {
     EXPECT_EQ(view()->documentText(), u"x漢字y"_s);
     EXPECT_FALSE(list()->isVisible());
     EXPECT_EQ(view()->selectionStart(), 3);
+    // The file name box is the target when it had the focus last.
+    fileNameBox()->setFocus();
+    inputTarget().set(InputTarget::Box::FileName);
+    fileNameBox()->setText(u"かんじ.txt"_s);
+    fileNameBox()->setSelection(0, 3);
+    button("btn_henkan")->click();
+    clickItem(2);
+    EXPECT_EQ(fileNameBox()->text(), u"幹事.txt"_s);
+    EXPECT_TRUE(fileNameBox()->hasFocus());
+    EXPECT_EQ(view()->documentText(), u"x漢字y"_s);
 }
 
 TEST_F(ConversionUi, KeyboardMoveAndAssistiveSelectionCommitTheWholeSelection) {
@@ -102,19 +112,6 @@ TEST_F(ConversionUi, KeyboardMoveAndAssistiveSelectionCommitTheWholeSelection) {
     ASSERT_TRUE(access && access->tableInterface());
     EXPECT_TRUE(access->tableInterface()->selectRow(2));
     EXPECT_EQ(view()->documentText(), u"幹事"_s);
-}
-
-TEST_F(ConversionUi, FileNameBoxIsTheTargetWhenItHadTheFocusLast) {
-    view()->setDocumentText(u"かんじ"_s);
-    fileNameBox()->setFocus();
-    inputTarget().set(InputTarget::Box::FileName);
-    fileNameBox()->setText(u"かんじ.txt"_s);
-    fileNameBox()->setSelection(0, 3);
-    button("btn_henkan")->click();
-    clickItem(2);
-    EXPECT_EQ(fileNameBox()->text(), u"幹事.txt"_s);
-    EXPECT_TRUE(fileNameBox()->hasFocus());
-    EXPECT_EQ(view()->documentText(), u"かんじ"_s);
 }
 
 TEST_F(ConversionUi, NothingToConvertOrNoCandidateBeepsAndTheListGoesAwayWithoutAChoice) {
@@ -194,12 +191,10 @@ protected:
 
 TEST_F(PreloadedDictionary, NoticeComesOnceTheReadEndsAndConversionUsesItsPairs) {
     // One pair more than the slots hold: the notice names the main dictionary.
-    QByteArray pairs;
-    for (int n = 0; n <= Dictionary::Capacity; ++n)
-        pairs += "r" + QByteArray::number(n) + ",w" + QByteArray::number(n) + "\r\n";
     QFile file(appFile(u"pukana.dic"_s));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(pairs);
+    for (int n = 0; n <= Dictionary::Capacity; ++n)
+        file.write("r" + QByteArray::number(n) + ",w" + QByteArray::number(n) + "\r\n");
     file.close();
     preloadAndStart();
     QElapsedTimer waited;
@@ -207,17 +202,15 @@ TEST_F(PreloadedDictionary, NoticeComesOnceTheReadEndsAndConversionUsesItsPairs)
     while (platform.messages.isEmpty() && waited.elapsed() < 20000)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_TRUE(platform.lastMessage().contains(u"pukana.dic"_s))
-        << platform.lastMessage().toStdString();
-
+    EXPECT_TRUE(platform.lastMessage().contains(u"pukana.dic"_s));
     documentView()->setFocus();
     inputTarget().set(InputTarget::Box::Document);
     documentView()->setDocumentText(u"r7"_s);
     documentView()->setCaretPosition(0);
     documentView()->setSelectionLength(2);
     action("m_xf")->trigger();
-    ASSERT_EQ(candidateList()->count(), 1);
-    EXPECT_EQ(candidateList()->item(0)->text(), u"w7"_s);
+    EXPECT_EQ(candidateList()->count() == 1 ? candidateList()->item(0)->text() : QString(),
+              u"w7"_s);
 }
 
 TEST_F(PreloadedDictionary, MissingMainDictionaryStillEndsTheStartUp) {
