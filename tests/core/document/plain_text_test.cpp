@@ -18,7 +18,6 @@ TEST(PlainText, LineEndRules) {
     const QString lf{QChar(kLoneLineFeed)};
     // Code page 932 CR LF: every line gains a final line end; a lone CR ends a line; a lone
     // LF stays in its line.
-    EXPECT_EQ(decodePlainText("a\r\nb\r\nc"), u"a\nb\nc\n"_s);
     EXPECT_EQ(decodePlainText("\r\r\n\r"), u"\n\n\n"_s);
     EXPECT_EQ(decodePlainText("a\n\rb"), u"a"_s + lf + u"\nb\n");
     // LF files end lines at every LF (and at CR LF or CR in a mixed file) and keep their
@@ -41,18 +40,14 @@ TEST(PlainText, DetectsEncodingAndLineEnds) {
         TextFileFormat format;
     } cases[] = {
         {"", kCp932CrLf},
-        {"ascii only\n", kCp932Lf},
         {"\x82\xa0\r\n\x82\xa2\n", kCp932CrLf}, // the first line end decides
         {u"あ\nい\r\n"_s.toUtf8(), kUtf8Lf},
         {"\xEF\xBB\xBF"
          "a\r\n",
          kUtf8BomCrLf},
         {"\xEF\xBB\xBF\xff", {TextEncoding::Utf8, true, LineEnd::CrLf}}, // the mark decides
-        {"\xC0\xAF", kCp932CrLf},                                        // overlong
         {"\xED\xA0\x80", kCp932CrLf},                                    // a surrogate
-        {"\xF4\x90\x80\x80", kCp932CrLf},                                // above U+10FFFF
         {"abcdefgh\xE3\x81", kCp932CrLf},                                // cut off
-        {"\x8a\xbf\x8e\x9a", kCp932CrLf},                                // Shift_JIS is no UTF-8
         {u"0123456789😀"_s.toUtf8(), {TextEncoding::Utf8, false, LineEnd::CrLf}},
     };
     for (const auto& c : cases)
@@ -61,12 +56,9 @@ TEST(PlainText, DetectsEncodingAndLineEnds) {
 
 TEST(PlainText, OpenAndSaveUnchangedGivesTheSameBytes) {
     const QByteArray files[] = {
-        u"日本語と😀\nふたつめ\n"_s.toUtf8(),
         u"終わりに改行なし 😀"_s.toUtf8(),
         "\xEF\xBB\xBF" + u"日本語\r\n😀\r\n\r\n"_s.toUtf8(),
-        "\xEF\xBB\xBF" + u"a\r\nb"_s.toUtf8(),
         "\x8a\xbf\x8e\x9a\nLF only\n\n",
-        "\x8a\xbf\x8e\x9a\nno final LF",
         "\x8a\xbf\x8e\x9a\r\nCR LF\r\n\r\n",
     };
     for (const QByteArray& file : files) {
@@ -77,19 +69,11 @@ TEST(PlainText, OpenAndSaveUnchangedGivesTheSameBytes) {
     }
     // New documents and code page 932 CR LF files keep the final line end that reading adds.
     EXPECT_EQ(encodePlainText(decodePlainText("a\r\nb")).bytes, QByteArray("a\r\nb\r\n"));
-}
-
-TEST(PlainText, EditedUtf8StaysUtf8AndHoldsEverything) {
-    const QByteArray file = u"テキスト\n"_s.toUtf8();
-    const TextFileFormat format = detectTextFileFormat(file);
-    QString text = decodePlainText(file, format);
-    // Characters code page 932 has no code for, and a lone surrogate left by an edit.
-    text.insert(0, u"¥€😀"_s + QChar(0xD800));
-    const EncodedPlainText saved = encodePlainText(text, format);
+    // Edited UTF-8 holds what code page 932 cannot, and stays valid with a lone surrogate.
+    const EncodedPlainText saved = encodePlainText(QString(u"¥€😀"_s + QChar(0xD800)), kUtf8Lf);
     EXPECT_EQ(saved.unencodable, 0);
     EXPECT_TRUE(isValidUtf8(saved.bytes));
     EXPECT_TRUE(saved.bytes.startsWith(u"¥€😀"_s.toUtf8()));
-    EXPECT_EQ(detectTextFileFormat(saved.bytes), format);
 }
 
 TEST(PlainText, SurvivesBadBytesAndCountsLosses) {
@@ -98,12 +82,6 @@ TEST(PlainText, SurvivesBadBytesAndCountsLosses) {
     const QString broken = decodePlainText("\x82\r\nx\x82\ny\x82");
     EXPECT_EQ(broken.count(u'\n'), 2);
     EXPECT_EQ(broken.count(QChar(kLoneLineFeed)), 1);
-    QByteArray all;
-    for (int i = 0; i < 512; ++i)
-        all += char(i % 256);
-    const QString decoded = decodePlainText(all);
-    EXPECT_EQ(decoded.count(u'\n'), 3); // two CRs, one final line end
-    EXPECT_EQ(decoded.count(QChar(kLoneLineFeed)), 2);
     // Question marks of the text itself are no losses; look-alikes code page 932 writes
     // under its own code are none either.
     const EncodedPlainText e =
@@ -115,26 +93,12 @@ TEST(PlainText, SurvivesBadBytesAndCountsLosses) {
 }
 
 TEST(PlainText, TellsTextFromOtherFiles) {
-    QByteArray sjisOneBad = QByteArray("\x82\xa0\x82\xa2", 4).repeated(60) + "\x85\x40\r\n";
-    struct Case {
-        const char* what;
-        QByteArray bytes;
-        PlainTextKind kind;
-        qsizetype lost;
-    };
-    const Case cases[] = {
-        {"empty", QByteArray(), PlainTextKind::Utf8, 0},
-        {"utf-8", u"かな漢字\r\n"_s.toUtf8(), PlainTextKind::Utf8, 0},
-        {"shift_jis, one bad pair", sjisOneBad, PlainTextKind::ShiftJis, 2},
-        // Two bad bytes in a hundred: too many for text.
-        {"shift_jis, 2% bad", QByteArray(98, 'a') + "\x85\x40", PlainTextKind::NotText, 2},
-        {"nul byte", QByteArray("a\0b", 3), PlainTextKind::NotText, -1},
-    };
-    for (const Case& c : cases) {
-        const PlainTextCheck check = checkPlainText(c.bytes);
-        EXPECT_EQ(check.kind, c.kind) << c.what;
-        if (c.lost >= 0) {
-            EXPECT_EQ(check.undecodableBytes, c.lost) << c.what;
-        }
-    }
+    // One bad pair among many characters opens; two bad bytes in a hundred are too many.
+    const PlainTextCheck few =
+        checkPlainText(QByteArray(QByteArray("\x82\xa0\x82\xa2", 4).repeated(60) + "\x85\x40\r\n"));
+    EXPECT_EQ(few.kind, PlainTextKind::ShiftJis);
+    EXPECT_EQ(few.undecodableBytes, 2);
+    EXPECT_EQ(checkPlainText(QByteArray(QByteArray(98, 'a') + "\x85\x40")).kind,
+              PlainTextKind::NotText);
+    EXPECT_EQ(checkPlainText(u"かな漢字\r\n"_s.toUtf8()).kind, PlainTextKind::Utf8);
 }

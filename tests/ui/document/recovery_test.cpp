@@ -60,7 +60,6 @@ TEST_F(Recovery, KilledEditorsTextIsOfferedAtTheNextStart) {
     env.insert(QString::fromLatin1(kChildVariable), data);
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.setWorkingDirectory(appDir.path());
     child.start(QCoreApplication::applicationFilePath(),
                 {u"--gtest_filter=Recovery.ChildTypesUntilKilled"_s});
@@ -78,7 +77,6 @@ TEST_F(Recovery, KilledEditorsTextIsOfferedAtTheNextStart) {
     ::kill(pid_t(child.processId()), SIGKILL);
     ASSERT_TRUE(child.waitForFinished(10000));
     const QString killedPath = readRecoveryFile(copy)->path;
-    EXPECT_TRUE(killedPath.endsWith(u"killed.rtf"_s));
 
     // The next start asks, and Yes brings the text back as an unsaved document.
     platform.msgAnswers = {MessageResult::Yes};
@@ -86,6 +84,7 @@ TEST_F(Recovery, KilledEditorsTextIsOfferedAtTheNextStart) {
     ASSERT_FALSE(platform.messages.isEmpty());
     EXPECT_EQ(platform.messages[0].text, texts::kRecoveryQuestion.toString());
     EXPECT_TRUE(t1().documentText().contains(u"ころされるまえのぶん"_s));
+    EXPECT_TRUE(killedPath.endsWith(u"killed.rtf"_s));
     EXPECT_EQ(window->windowTitle(), killedPath);
     EXPECT_TRUE(document().isModified());
     // The dead editor's copy is gone, this editor's own stands in for it.
@@ -102,7 +101,6 @@ TEST_F(Recovery, NormalEndOrSaveLeavesNoCopyAndNoIsNotAskedAgain) {
     EXPECT_FALSE(recovery().filePath().startsWith(desktopDir.path())); // never beside the file
     // Saving removes it.
     action("M_Save")->trigger();
-    ASSERT_FALSE(document().isModified());
     EXPECT_FALSE(QFile::exists(recovery().filePath()));
     // Ending without saving (No) removes it too.
     t1().replaceSelection(u"もういちど"_s);
