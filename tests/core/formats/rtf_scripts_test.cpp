@@ -36,9 +36,6 @@ TEST(RtfScripts, ScriptWordsSelectWhatTheyFormat) {
         {R"(\loch\f0\dbch\af1\ab 「本」―x…)", "left: [「本」―|Gothic|12 b] [x…|Latin|12]"},
         // \plain forgets the selected script.
         {R"({\dbch\af1 本}\plain\f2 本x)", "left: [本|Gothic|12] [本x|Mincho|12]"},
-        // Missing, huge and negative parameters; words where they do nothing.
-        {R"(\dbch\af\afs\ab0\ai99999999999\af-5\afs99999999999 本{\loch\afs-3 x})",
-         "left: [本|Latin|1638 i] [x|Latin|12]"},
         // In tables and field results (the field's instruction is not shown).
         {R"(\trowd\cellx100\intbl\dbch\af2\ab 本\cell\row{\field{\*\fldinst{\dbch\af1 X}})"
          R"({\fldrslt{\dbch\af1\ai 字}}})",

