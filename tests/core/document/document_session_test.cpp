@@ -46,40 +46,16 @@ TEST_F(Session, RenamingNeverMarksModifiedAndFormattingDoes) {
     EXPECT_EQ(flags, QList<bool>({true, false, true}));
 }
 
-TEST_F(Session, SavingAndLoadingClearTheFlagAndAdoptThePath) {
-    type(u"一行"_s);
-    const QString txt = file(u"a.txt"_s);
-    session.savePlainText(txt, cp932::encode(u"一行"_s));
-    EXPECT_EQ(session.path(), txt);
-    EXPECT_FALSE(session.isModified());
-
-    type(u"と二行"_s);
-    const QString rtf = file(u"a.rtf"_s);
-    session.saveRichText(rtf);
-    EXPECT_EQ(session.path(), rtf);
-    EXPECT_FALSE(session.isModified());
-    // Loading it again gives a fresh, unmodified document with the same text.
-    session.setPath(u"/elsewhere.txt"_s);
-    session.loadRichText(rtf, QFont());
-    EXPECT_EQ(session.document()->toPlainText(), u"一行と二行"_s);
-    EXPECT_EQ(session.path(), rtf);
-    EXPECT_FALSE(session.isModified());
-    type(u"x"_s); // the new document's edits count
-    EXPECT_TRUE(session.isModified());
-}
-
 TEST_F(Session, AFailedSaveOrLoadKeepsPathFlagAndDocument) {
     session.setPath(u"/d/keep.rtf"_s);
     type(u"unsaved"_s);
     const QString noFolder = file(u"missing/x.rtf"_s);
     EXPECT_THROW(session.saveRichText(noFolder), PukanaError);
-    EXPECT_THROW(session.savePlainText(noFolder, "x"), PukanaError);
     QFile notRtf(file(u"not.rtf"_s));
     ASSERT_TRUE(notRtf.open(QIODevice::WriteOnly));
     notRtf.write("plain words");
     notRtf.close();
     EXPECT_THROW(session.loadRichText(notRtf.fileName(), QFont()), PukanaError);
-    EXPECT_THROW(session.loadRichText(file(u"gone.rtf"_s), QFont()), PukanaError);
     EXPECT_EQ(session.document()->toPlainText(), u"unsaved"_s);
     EXPECT_EQ(session.path(), u"/d/keep.rtf"_s);
     EXPECT_TRUE(session.isModified());

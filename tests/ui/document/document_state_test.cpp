@@ -13,20 +13,6 @@ using namespace Qt::StringLiterals;
 
 using DocumentState = test::DocumentWindow;
 
-TEST_F(DocumentState, NewDocumentAndNameBox) {
-    modify();
-    fileController().newDocument();
-    EXPECT_EQ(caption(), QDir::toNativeSeparators(desktopDir.path()) + u"/新規.rtf"_s);
-    EXPECT_EQ(lineColor(), QColor(Qt::red));
-    document().setPath(u"/d/memo.txt"_s);
-    EXPECT_EQ(lineColor(), QColor(Qt::blue));
-    // Typing into the box renames the next save target.
-    typeName(u"sub/x"_s);
-    EXPECT_EQ(caption(), u"/d/sub/x.txt"_s);
-    EXPECT_EQ(fileNameBox()->text(), u"x"_s);
-    EXPECT_TRUE(document().isModified());
-}
-
 // The save question before 0: new, 1: open and 2: a recent-file entry.
 class SaveQuestion : public test::DocumentWindow, public ::testing::WithParamInterface<int> {
 protected:
@@ -67,28 +53,10 @@ TEST_P(SaveQuestion, CancelNoAndYes) {
 
 INSTANTIATE_TEST_SUITE_P(NewOpenRecent, SaveQuestion, ::testing::Values(0, 1, 2));
 
-TEST_F(DocumentState, WrapSwitchesMarginAndMarker) {
-    documentView()->setFixedWidth(twipsToPixels(1350));
-    t1().setDocumentText(u"abcdef"_s);
-    select(2, 3);
-    action("M_Wrap")->trigger();
-    EXPECT_FALSE(markerShown());
-    // The selection collapses to its start; a narrow window keeps the page margin.
-    EXPECT_EQ(t1().selectionStart() + t1().selectionLength(), 2);
-    EXPECT_EQ(t1().wrapWidth(), platform.recordingPrinter.widthTwips);
-    documentView()->setFixedWidth(twipsToPixels(6000));
-    controller<WrapController>().apply();
-    EXPECT_EQ(t1().wrapWidth(), 6000 - 400);
-}
-
 TEST_F(DocumentState, DroppingFormattingKeepsTheCharacters) {
     t1().setDocumentText(u"太字\nふつう"_s);
     select(0, 2);
     t1().setSelectionBold(true);
-    platform.msgAnswers = {MessageResult::Cancel};
-    controller<TextModeController>().dropFormatting();
-    select(0, 2);
-    EXPECT_EQ(t1().selectionBold(), true);
     controller<TextModeController>().dropFormatting(); // OK by default
     EXPECT_EQ(t1().documentText(), u"太字\nふつう\n"_s);
     select(0, 2);
@@ -102,17 +70,6 @@ TEST_F(DocumentState, DroppingFormattingKeepsTheCharacters) {
     platform.msgAnswers = {MessageResult::Ok, MessageResult::Yes};
     controller<TextModeController>().dropFormatting();
     EXPECT_EQ(t1().documentText(), u"a?b\n"_s);
-    // An unusable scratch file leaves the document alone.
-    state().paths.dataDir = files.filePath(u"missing/"_s);
-    controller<TextModeController>().dropFormatting();
-    EXPECT_EQ(t1().documentText(), u"a?b\n"_s);
-    EXPECT_EQ(platform.messages.last().style, MessageStyle::OkExclamation);
-
-    // Showing the source and rendering it again give back the text.
-    controller<TextModeController>().richToPlainText();
-    EXPECT_TRUE(t1().documentText().startsWith(u"{\\rtf1"_s));
-    controller<TextModeController>().plainToRichText();
-    EXPECT_TRUE(t1().documentText().startsWith(u"a?b"_s));
 }
 
 TEST_F(DocumentState, RecentFilesSurviveARestartWithKeyboardAndFont) {
@@ -136,8 +93,4 @@ TEST_F(DocumentState, RecentFilesSurviveARestartWithKeyboardAndFont) {
     restart();
     EXPECT_TRUE(action("M_KB")->isChecked());
     EXPECT_EQ(state().recentFiles.path(0), u"/m/a&b.txt"_s);
-    // An unwritable folder is no failure.
-    state().paths.dataDir.clear();
-    fileController().rememberRecent(u"/q/a.txt"_s);
-    EXPECT_TRUE(platform.messages.isEmpty());
 }
