@@ -53,6 +53,23 @@ TEST_F(FileSafetyUi, AFewBadBytesOpenButSavingOverThemAsksFirst) {
     EXPECT_TRUE(document().isModified());
 }
 
+TEST_F(FileSafetyUi, AFolderThatCannotBeWrittenOpensSaveAsWithTheName) {
+    test::ScratchMount desktop(64);
+    if (!desktop.ok() || !desktop.makeReadOnly())
+        GTEST_SKIP() << "a read-only file system cannot be mounted here";
+    platform.desktop = desktop.path();
+    fileController().newDocument();
+    const QString first = caption();
+    modify(u"にっき"_s);
+    const QString elsewhere = files.filePath(u"にっき.rtf"_s);
+    choose(elsewhere);
+    fileController().saveInPlace();
+    ASSERT_EQ(platform.fileRequests.size(), 1);
+    EXPECT_EQ(platform.fileRequests[0].fileName, first);
+    EXPECT_TRUE(platform.messages.isEmpty()); // no "try again when closing"
+    EXPECT_TRUE(readBytes(elsewhere).startsWith("{\\rtf"));
+}
+
 TEST_F(FileSafetyUi, NamesTheUserNeverChoseAreNotOverwrittenSilently) {
     // A new document whose made-up name is taken.
     const QString made = caption();
