@@ -49,7 +49,6 @@ TEST_F(Undo, EveryKindOfChangeIsOneStep) {
         std::function<void()> change;
     } steps[] = {
         {"key click", [&] { keys()[3]->click(); }},
-        {"BS key", [&] { button("btn_bs")->click(); }},
         {"conversion commit",
          [&] {
              select(0, 2);
@@ -64,7 +63,6 @@ TEST_F(Undo, EveryKindOfChangeIsOneStep) {
              platform.clipboardSet(u"はりつけ\nた"_s, QByteArray());
              controller<EditController>().paste();
          }},
-        {"cut", [&] { select(1, 3), controller<EditController>().cut(); }},
         {"font",
          [&] {
              select(0, 4);

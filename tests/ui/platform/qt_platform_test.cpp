@@ -1,11 +1,9 @@
 // The real Qt platform where it runs offscreen: message-box mapping, file filters and the
-// clipboard; and the end-to-end tests' file-dialog script.
+// clipboard; and the printer's remembered page width.
 #include "core/formats/file_kinds.h"
-#include "platform/file_dialog_script.h"
 #include "platform/page_width_cache.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_printer.h"
-#include "tests/support/scripted_platform.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -80,21 +78,6 @@ TEST(QtPlatformClipboard, PlainAndRichTextGoOutAndComeBack) {
     EXPECT_EQ(platform.clipboardRtf(), "{\\rtf1 other}");
     platform.clipboardSet(u"only text"_s, QByteArray());
     EXPECT_FALSE(platform.clipboardHasRtf());
-}
-
-TEST(FileDialogScript, EachLineAnswersOneDialogAndAnEmptyLineCancels) {
-    QTemporaryDir dir;
-    const QString script = dir.filePath(u"dialog.txt"_s);
-    writeBytes(script, "/d/一.rtf\n\n/d/three.txt\n");
-    test::ScriptedPlatform inner;
-    FileDialogScript platform(inner, script);
-    FileDialogRequest request;
-    request.filterIndex = 3;
-    EXPECT_EQ(platform.fileDialog(request, nullptr)->fileName, u"/d/一.rtf"_s);
-    EXPECT_FALSE(platform.fileDialog(request, nullptr));
-    EXPECT_EQ(platform.fileDialog(request, nullptr)->fileName, u"/d/three.txt"_s);
-    EXPECT_FALSE(platform.fileDialog(request, nullptr)); // the script is used up
-    EXPECT_TRUE(inner.fileRequests.isEmpty());
 }
 
 TEST(QtPrinterPageWidth, RememberedWidthStandsInUntilThePrinterAnswers) {
