@@ -53,7 +53,7 @@ Dictionary shippedDictionary() {
     return dic;
 }
 
-// The engine's part of a list: what follows the dictionary candidates.
+// The engine's share of a list: what follows the dictionary candidates.
 QStringList engineCandidates(const QStringList& list, const QString& reading,
                              const Dictionary& dic) {
     const QStringList fromDic = henkanCandidates(reading, dic);
@@ -167,7 +167,7 @@ TEST_F(SentenceEngineTest, EverydaySentencesComeFirstAfterTheDictionaryCandidate
             EXPECT_EQ(list.count(candidate), 1) << candidate.toStdString();
     }
     // Long readings get one conversion in reasonable time (the n-best search would take
-    // minutes), and the part past the limit follows it unchanged.
+    // minutes), and the rest past the limit follows it unchanged.
     const QString longReading = QString(30, u'あ') + u"きょうはいいてんきです"_s.repeated(20);
     const QStringList fromEngine =
         engineCandidates(conversionCandidates(longReading, dic, engine.get()), longReading, dic);

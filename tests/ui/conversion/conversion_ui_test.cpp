@@ -134,18 +134,8 @@ TEST_F(ConversionUi, MouseReleasePlacesTheListInsideTheWindowNeverAtANegativePla
     EXPECT_EQ(list()->pos(), QPoint(0, 0));
 }
 
-namespace {
-
 // The start-up with the dictionaries read in the background, as the program starts.
-class PreloadedDictionary : public test::WindowFixture {
-protected:
-    void preloadAndStart() {
-        preloadDictionaries(platform);
-        start();
-    }
-};
-
-} // namespace
+class PreloadedDictionary : public test::WindowFixture {};
 
 TEST_F(PreloadedDictionary, NoticeComesOnceTheReadEndsAndConversionUsesItsPairs) {
     // One pair more than the slots hold: the notice names the main dictionary.
@@ -154,7 +144,8 @@ TEST_F(PreloadedDictionary, NoticeComesOnceTheReadEndsAndConversionUsesItsPairs)
     for (int n = 0; n <= Dictionary::Capacity; ++n)
         file.write("r" + QByteArray::number(n) + ",w" + QByteArray::number(n) + "\r\n");
     file.close();
-    preloadAndStart();
+    preloadDictionaries(platform);
+    start();
     QElapsedTimer waited;
     waited.start();
     while (platform.messages.isEmpty() && waited.elapsed() < 20000)
@@ -174,7 +165,8 @@ TEST_F(PreloadedDictionary, NoticeComesOnceTheReadEndsAndConversionUsesItsPairs)
 TEST_F(PreloadedDictionary, MissingMainDictionaryStillEndsTheStartUp) {
     ASSERT_TRUE(QFile::remove(appFile(u"pukana.dic"_s)));
     try {
-        preloadAndStart();
+        preloadDictionaries(platform);
+        start();
         ADD_FAILURE() << "no error";
     } catch (const PukanaError& e) {
         EXPECT_TRUE(e.description().contains(u"pukana.dic"_s)) << e.what();
