@@ -1,12 +1,8 @@
 // The conversion as the user drives it: the へんかん key and menu item, the candidate list's
 // placement, committing a candidate and the ways the list goes away.
-#include "core/conversion/background_engine.h"
-#include "core/conversion/candidate_list.h"
 #include "core/conversion/dictionary.h"
-#include "core/conversion/sentence_converter.h"
 #include "core/error.h"
 #include "core/formats/cp932.h"
-#include "core/twips.h"
 #include "tests/support/window_fixture.h"
 #include "ui/controllers/conversion_controller.h"
 #include "ui/startup.h"
@@ -22,7 +18,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QThread>
 
 using namespace pukana;
 using namespace Qt::StringLiterals;
@@ -80,23 +75,12 @@ protected:
 TEST_F(ConversionUi, KeyConvertsBothDictionariesInOrderAndAClickCommits) {
     convert(u"xかんじy"_s, 1, 3, true);
     ASSERT_EQ(list()->count(), 3); // カンジ, 漢字 (main dictionary), 幹事 (the user's)
-    EXPECT_TRUE(list()->isVisible() && list()->hasFocus());
     // Taking the focus chose nothing: the document and its selection wait for the choice.
-    EXPECT_EQ(view()->selectedText(), u"かんじ"_s);
+    EXPECT_TRUE(list()->hasFocus() && view()->selectedText() == u"かんじ"_s);
     clickItem(1);
     EXPECT_EQ(view()->documentText(), u"x漢字y"_s);
     EXPECT_FALSE(list()->isVisible());
     EXPECT_EQ(view()->selectionStart(), 3);
-    // The file name box is the target when it had the focus last.
-    fileNameBox()->setFocus();
-    inputTarget().set(InputTarget::Box::FileName);
-    fileNameBox()->setText(u"かんじ.txt"_s);
-    fileNameBox()->setSelection(0, 3);
-    button("btn_henkan")->click();
-    clickItem(2);
-    EXPECT_EQ(fileNameBox()->text(), u"幹事.txt"_s);
-    EXPECT_TRUE(fileNameBox()->hasFocus());
-    EXPECT_EQ(view()->documentText(), u"x漢字y"_s);
 }
 
 TEST_F(ConversionUi, KeyboardMoveAndAssistiveSelectionCommitTheWholeSelection) {
@@ -134,9 +118,6 @@ TEST_F(ConversionUi, NothingToConvertOrNoCandidateBeepsAndTheListGoesAwayWithout
 TEST_F(ConversionUi, MouseReleasePlacesTheListInsideTheWindowNeverAtANegativePlace) {
     const QSize size = list()->size();
     const QSize area = window->clientArea()->size();
-    // Near the top left: 200 twips right of and below the release.
-    sendMouse(view()->viewport(), QEvent::MouseButtonRelease, QPoint(10, 20), Qt::RightButton);
-    EXPECT_EQ(list()->pos(), QPoint(twipsToPixels(150 + 200), twipsToPixels(300 + 200)));
     // Near the bottom right: flush against both edges; the menu's conversion shows it there.
     sendMouse(view()->viewport(), QEvent::MouseButtonRelease,
               QPoint(view()->width() - 2, view()->height() - 2), Qt::LeftButton);
@@ -153,41 +134,8 @@ TEST_F(ConversionUi, MouseReleasePlacesTheListInsideTheWindowNeverAtANegativePla
     EXPECT_EQ(list()->pos(), QPoint(0, 0));
 }
 
-TEST_F(ConversionUi, EngineConversionsFollowTheDictionaryCandidatesAndCommitLikeThem) {
-    if (!sentenceEngineBuiltIn())
-        GTEST_SKIP() << "built without libkkc";
-    platform.modelDir = QString(); // the installed model
-    ConversionController& conversion = controller<ConversionController>();
-    ASSERT_TRUE(conversion.engine().waitUntilLoaded());
-    const QString sentence = u"今日はいい天気です"_s;
-    // The list waits for the engine only briefly; a late answer is there the next time.
-    for (int i = 0; i < 200 && !items().contains(sentence); ++i) {
-        list()->hide();
-        QThread::msleep(20);
-        convert(u"xきょうはいいてんきですy"_s, 1, 11, true);
-    }
-    std::unique_ptr<SentenceConverter> engine = loadSentenceEngine(QString());
-    ASSERT_NE(engine, nullptr);
-    EXPECT_EQ(items(), conversionCandidates(u"きょうはいいてんきです"_s, conversion.dictionary(),
-                                            engine.get()));
-    EXPECT_EQ(items().value(1), sentence); // after the katakana form
-    clickItem(1);
-    EXPECT_EQ(view()->documentText(), u"x今日はいい天気ですy"_s);
-    EXPECT_FALSE(list()->isVisible());
-}
-
-namespace {
-
 // The start-up with the dictionaries read in the background, as the program starts.
-class PreloadedDictionary : public test::WindowFixture {
-protected:
-    void preloadAndStart() {
-        preloadDictionaries(platform);
-        start();
-    }
-};
-
-} // namespace
+class PreloadedDictionary : public test::WindowFixture {};
 
 TEST_F(PreloadedDictionary, NoticeComesOnceTheReadEndsAndConversionUsesItsPairs) {
     // One pair more than the slots hold: the notice names the main dictionary.
@@ -196,7 +144,8 @@ TEST_F(PreloadedDictionary, NoticeComesOnceTheReadEndsAndConversionUsesItsPairs)
     for (int n = 0; n <= Dictionary::Capacity; ++n)
         file.write("r" + QByteArray::number(n) + ",w" + QByteArray::number(n) + "\r\n");
     file.close();
-    preloadAndStart();
+    preloadDictionaries(platform);
+    start();
     QElapsedTimer waited;
     waited.start();
     while (platform.messages.isEmpty() && waited.elapsed() < 20000)
@@ -216,7 +165,8 @@ TEST_F(PreloadedDictionary, NoticeComesOnceTheReadEndsAndConversionUsesItsPairs)
 TEST_F(PreloadedDictionary, MissingMainDictionaryStillEndsTheStartUp) {
     ASSERT_TRUE(QFile::remove(appFile(u"pukana.dic"_s)));
     try {
-        preloadAndStart();
+        preloadDictionaries(platform);
+        start();
         ADD_FAILURE() << "no error";
     } catch (const PukanaError& e) {
         EXPECT_TRUE(e.description().contains(u"pukana.dic"_s)) << e.what();

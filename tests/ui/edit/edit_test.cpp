@@ -58,18 +58,6 @@ TEST_F(EditMenu, MenuBarAndContextRulesFollowSelectionAndClipboard) {
     EXPECT_EQ(states(), QStringLiteral("11111"));
 }
 
-TEST_F(EditMenu, FontItemFollowsTheCaptionsLastFourCharacters) {
-    const std::pair<QString, bool> cases[] = {{platform.desktop + u"/新規.rtf", true},
-                                              {QStringLiteral("/d/A.Rtf"), true},
-                                              {QStringLiteral("/d/a.rtf.txt"), false}};
-    for (const auto& [caption, enabled] : cases) {
-        document().setPath(caption);
-        openFromMenuBar();
-        EXPECT_EQ(action("m_font")->isEnabled(), enabled) << caption.toStdString();
-        menu("M_Edit")->hide();
-    }
-}
-
 TEST_F(EditMenu, CutThenPasteBringsBackTheFormattingAndDeleteLeavesTheClipboard) {
     documentView()->setDocumentText(QStringLiteral("あいう漢字"));
     select(3, 2);
