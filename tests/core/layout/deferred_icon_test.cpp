@@ -1,5 +1,4 @@
 #include "core/layout/deferred_icon.h"
-#include "core/layout/program_icon.h"
 
 #include <QPixmap>
 #include <gtest/gtest.h>
@@ -41,12 +40,4 @@ TEST(DeferredIcon, MadeOnceAtFirstUseAndAnswersAsTheMadeIcon) {
             << size.width();
     }
     EXPECT_EQ(made, 1);
-}
-
-TEST(DeferredIcon, WindowIconHasItsSizesDrawnAsTheProgramIcon) {
-    const QIcon icon = programWindowIcon();
-    const QList<QSize> sizes = icon.availableSizes();
-    ASSERT_EQ(sizes.size(), 7);
-    for (const QSize size : sizes)
-        EXPECT_EQ(pixels(icon.pixmap(size)), programIcon(size.width())) << size.width();
 }

@@ -4,10 +4,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace pukana;
@@ -63,14 +61,8 @@ TEST(FontDialog, AnswersWhatTheUserSetAndLeavesTheRestAsSeeded) {
     styles->setCurrentRow(
         styles->row(styles->findItems(QStringLiteral("太字"), Qt::MatchExactly)[0]));
     auto* sizeBox = part<QLineEdit>(dialog, "sizeBox");
-    auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    // A half-typed size cannot be confirmed; a whole one is taken and found in the list.
-    sizeBox->setText(QStringLiteral("0"));
-    Q_EMIT sizeBox->textEdited(sizeBox->text());
-    EXPECT_FALSE(ok->isEnabled());
     sizeBox->setText(QStringLiteral("14"));
     Q_EMIT sizeBox->textEdited(sizeBox->text());
-    EXPECT_TRUE(ok->isEnabled());
     EXPECT_EQ(currentText(part<QListWidget>(dialog, "sizeList")), QStringLiteral("14"));
     part<QCheckBox>(dialog, "strikeBox")->click(); // from mixed straight to on
     auto* colours = part<QComboBox>(dialog, "colourList");

@@ -1,4 +1,3 @@
-#include "core/layout/layout_calc.h"
 #include "core/twips.h"
 #include "tests/support/window_fixture.h"
 
@@ -8,15 +7,6 @@
 using namespace pukana;
 
 using WindowLayout = test::WindowFixture;
-
-TEST_F(WindowLayout, KeyboardItemShowsThePanelAndFocusesTheDocument) {
-    window->show();
-    window->clientArea()->resize(twipsToPixels(10530), twipsToPixels(7380));
-    fileNameBox()->setFocus();
-    action("M_KB")->trigger();
-    EXPECT_EQ(window->focusWidget(), documentView());
-    EXPECT_EQ(widget("P2")->y() + widget("P2")->height(), window->clientArea()->height());
-}
 
 TEST_F(WindowLayout, AtItsSmallestTheWindowKeepsEveryKeyWhole) {
     start();
@@ -56,13 +46,6 @@ TEST_F(WindowLayout, PageIsLookedUpAfterThePaintAndALateWidthMovesMarkerAndWrap)
 
     printer.answerLate(8000);
     EXPECT_EQ(documentView()->wrapWidth(), 8000);
-
-    // Wrapping at the window edge, a late width moves only the hidden marker.
-    action("M_Wrap")->trigger();
-    const int windowWrap = documentView()->wrapWidth();
-    printer.answerLate(9000);
-    EXPECT_EQ(marker->x(), twipsToPixels(9000 + 400));
-    EXPECT_EQ(documentView()->wrapWidth(), windowWrap);
 
     // A window that is gone no longer hears of the printer.
     window.reset();

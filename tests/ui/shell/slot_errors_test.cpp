@@ -21,11 +21,6 @@ TEST_F(SlotErrors, FailingCommandsShowTheirMessageAndTheEditorGoesOn) {
              platform.clipHasText = false;
              window->findChildren<QAction*>(u"M_Edit_Item"_s)[3]->trigger();
          }},
-        {"printing that cannot start",
-         [this] {
-             platform.recordingPrinter.printFailures = {err::PathFileAccess};
-             action("M_Printer")->trigger();
-         }},
         {"a mode whose key file is gone",
          [this] {
              QFile::remove(appFile(u"btn.dat"_s));

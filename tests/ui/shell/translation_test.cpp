@@ -17,6 +17,7 @@ QString readable(const QAbstractButton* button) {
     text.remove(QRegularExpression(QStringLiteral("\\(&.\\)$")));
     return text.remove(u'&');
 }
+
 } // namespace
 
 TEST(Translation, StandardAndMessageBoxButtonsReadInJapanese) {
