@@ -12,12 +12,12 @@
 #endif
 
 namespace {
-/// A copy of the program in `dir`, started offscreen with `dir` as home.
-void startCopy(QProcess& program, const QTemporaryDir& dir) {
+/// A copy of the program in `dir`, without `missing`, started offscreen with `dir` as home.
+void startCopy(QProcess& program, const QTemporaryDir& dir, const char* missing = "") {
     ASSERT_TRUE(dir.isValid());
     for (const char* name : {"pukana", "btn.dat", "pukana.dic", "PUKANA.txt"}) {
         const QString from = QStringLiteral(PUKANA_BINARY_DIR "/") + QLatin1StringView(name);
-        if (QFile::exists(from)) {
+        if (QFile::exists(from) && qstrcmp(name, missing) != 0) {
             ASSERT_TRUE(QFile::copy(from, dir.filePath(QLatin1StringView(name))));
         }
     }
@@ -29,7 +29,6 @@ void startCopy(QProcess& program, const QTemporaryDir& dir) {
     program.setProcessEnvironment(env);
     program.start(dir.filePath(QStringLiteral("pukana")), {});
 }
-
 } // namespace
 
 TEST(Smoke, StartsAndEndsThroughTheClosingRoutine) {
@@ -50,4 +49,13 @@ TEST(Smoke, StartsAndEndsThroughTheClosingRoutine) {
     // The closing routine writes the settings beside the program.
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("pukana.INI"))));
 #endif
+}
+
+TEST(Smoke, WithoutItsKeyFileItSaysSoAndFails) {
+    QTemporaryDir dir;
+    QProcess program;
+    ASSERT_NO_FATAL_FAILURE(startCopy(program, dir, "btn.dat"));
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_NE(program.exitCode(), 0);
+    EXPECT_TRUE(program.readAllStandardError().contains("btn.dat"));
 }
